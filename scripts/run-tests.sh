@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both trees and runs every test through one
+# ctest: unit, widget, end-to-end, the sanitized unit tests and the fuzzers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh all
+exec ctest --test-dir build --output-on-failure -j 2 --timeout 600

@@ -1,0 +1,21 @@
+#include "ui/dialogs/MessageBox.h"
+
+#include "ui/dialogs/LocalRun.h"
+
+#include <QMessageBox>
+
+int ShowMessageBox(const std::string& utf8Text, const std::string& utf8Caption,
+                   std::uint32_t /*flags*/) {
+    QMessageBox box;
+    box.setWindowTitle(utf8Caption.empty() ? QStringLiteral("Error")
+                                           : QString::fromStdString(utf8Caption));
+    // Lines arrive joined by CR LF; a label wants bare line feeds.
+    QString text = QString::fromStdString(utf8Text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    RunUntilFinished(box);
+    return IDOK;
+}

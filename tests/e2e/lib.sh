@@ -1,0 +1,77 @@
+# Helpers for the end-to-end scripts. Every wait polls a condition with a
+# bounded time-out; nothing waits a fixed time.
+set -euo pipefail
+
+EDITOR_PID=""
+LOG="$WORK/editor.log"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+note() { echo "-- $*"; }
+
+cleanup() {
+  if [[ -n "$EDITOR_PID" ]] && kill -0 "$EDITOR_PID" 2>/dev/null; then
+    kill "$EDITOR_PID" 2>/dev/null || true
+  fi
+}
+trap cleanup EXIT
+
+# Milliseconds since the epoch, for the timings the tests log.
+now_ms() { date +%s%3N; }
+
+# start_editor FOLDER: starts the editor with FOLDER as its current directory.
+start_editor() {
+  (cd "$1" && exec "$EDITOR") >"$LOG" 2>&1 &
+  EDITOR_PID=$!
+}
+
+# wait_until SECONDS COMMAND...: polls COMMAND every 50 ms until it succeeds.
+wait_until() {
+  local limit=$(( $(now_ms) + $1 * 1000 )); shift
+  until "$@" >/dev/null 2>&1; do
+    (( $(now_ms) < limit )) || return 1
+    sleep 0.05
+  done
+}
+
+window_exists() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+
+# wait_window TITLE_REGEX [SECONDS]: prints the id of the visible window.
+wait_window() {
+  wait_until "${2:-20}" window_exists "$1" || fail "no window named '$1' appeared"
+  xdotool search --onlyvisible --name "$1" | head -n 1
+}
+
+# wait_no_window TITLE_REGEX [SECONDS]
+wait_no_window() {
+  local t=$1
+  wait_until "${2:-20}" bash -c "! xdotool search --onlyvisible --name '$t'" ||
+    fail "window '$t' did not go away"
+}
+
+editor_running() { kill -0 "$EDITOR_PID" 2>/dev/null; }
+editor_gone() { ! kill -0 "$EDITOR_PID" 2>/dev/null; }
+
+# wait_exit [SECONDS]: waits for the editor to end and prints its exit status.
+wait_exit() {
+  wait_until "${1:-20}" editor_gone || fail "the editor did not end"
+  local status=0
+  wait "$EDITOR_PID" || status=$?
+  EDITOR_PID=""
+  echo "$status"
+}
+
+# type_into WINDOW TEXT: gives WINDOW the focus and types TEXT into it.
+type_into() {
+  xdotool windowfocus --sync "$1"
+  xdotool type --delay 5 "$2"
+}
+
+press() { xdotool key --clearmodifiers "$@"; }
+
+# choose_file PATH: answers the open chooser with PATH.
+choose_file() {
+  local chooser
+  chooser=$(wait_window '^Navegador de ficheros para imagen$')
+  type_into "$chooser" "$1"
+  press Return
+}

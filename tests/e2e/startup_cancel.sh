@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Cancelling the open chooser ends the editor at once, with status 0 and no
+# other window.
+source "$(dirname "$0")/lib.sh"
+
+start_editor "$SAMPLES"
+chooser=$(wait_window '^Navegador de ficheros para imagen$')
+xdotool windowfocus --sync "$chooser"
+press Escape
+status=$(wait_exit)
+[[ "$status" == 0 ]] || fail "exit status $status after cancel"
+window_exists '^Programador$' && fail "a message box appeared"
+echo "PASS"
