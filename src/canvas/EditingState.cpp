@@ -1,0 +1,9 @@
+#include "canvas/EditingState.h"
+
+namespace {
+EditingState state;
+}
+
+EditingState& Editing() { return state; }
+
+void ResetEditingState() { state = EditingState{}; }
