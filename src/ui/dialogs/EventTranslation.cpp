@@ -1,0 +1,65 @@
+#include "ui/dialogs/EventTranslation.h"
+
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace {
+constexpr WParam MK_RBUTTON = 0x0002;
+constexpr WParam MK_SHIFT = 0x0004;
+constexpr WParam MK_CONTROL = 0x0008;
+constexpr WParam MK_MBUTTON = 0x0010;
+} // namespace
+
+WParam VirtualKeyFromQtKey(int qtKey) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return WParam('0' + (qtKey - Qt::Key_0));
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return WParam('A' + (qtKey - Qt::Key_A));
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return WParam(0x70 + (qtKey - Qt::Key_F1));
+    switch (qtKey) {
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Delete: return VK_DELETE;
+    case Qt::Key_Insert: return 0x2D;
+    case Qt::Key_Shift: return 0x10;
+    case Qt::Key_Control: return 0x11;
+    case Qt::Key_Alt: return 0x12;
+    default: return 0;
+    }
+}
+
+WParam MouseKeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    WParam state = 0;
+    if (buttons & Qt::LeftButton) state |= MK_LBUTTON;
+    if (buttons & Qt::RightButton) state |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton) state |= MK_MBUTTON;
+    if (modifiers & Qt::ShiftModifier) state |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier) state |= MK_CONTROL;
+    return state;
+}
+
+LParam PackPosition(QPoint position) {
+    // Clamp before packing so a far-away point keeps its sign.
+    const int x = std::clamp(position.x(), -32768, 32767);
+    const int y = std::clamp(position.y(), -32768, 32767);
+    return MakeLParam(x, y);
+}
+
+std::optional<WParam> WheelWParam(const QWheelEvent& event) {
+    const int delta = event.angleDelta().y();
+    if (delta == 0) return std::nullopt;
+    const int clamped = std::clamp(delta, -32768, 32767);
+    return MakeWParam(int(MouseKeyState(event.buttons(), event.modifiers())), clamped);
+}

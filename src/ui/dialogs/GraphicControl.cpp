@@ -1,0 +1,118 @@
+#include "ui/dialogs/GraphicControl.h"
+
+#include "ui/dialogs/DialogMessages.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/dialogs/EventTranslation.h"
+#include "ui/dialogs/PointerTarget.h"
+#include "ui/dialogs/Registry.h"
+#include "ui/graphics/Surfaces.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+GraphicClient::GraphicClient(Handle control, QWidget* parent)
+    : QWidget(parent), m_control(control) {
+    setMouseTracking(true); // WM_MOUSEMOVE arrives with no button held too
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool GraphicClient::event(QEvent* event) {
+    // The control wants all keys: Tab is a key like any other here.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void GraphicClient::paintEvent(QPaintEvent* event) {
+    int width = 0, height = 0;
+    const Colour* pixels = SurfacePixels(m_control, &width, &height);
+    QPainter painter(this);
+    if (!pixels) {
+        painter.fillRect(event->rect(), Qt::white);
+        return;
+    }
+    // 0x00BBGGRR in a little-endian word is the byte order R, G, B, X: the
+    // buffer is shown as it is, without a copy.
+    const QImage image(reinterpret_cast<const uchar*>(pixels), width, height,
+                       qsizetype(width) * 4, QImage::Format_RGBX8888);
+    painter.drawImage(event->rect(), image, event->rect());
+}
+
+void GraphicClient::mousePressEvent(QMouseEvent* event) {
+    NotePointerWidget(this);
+    if (event->button() != Qt::LeftButton) return;
+    SendControlMessage(m_control, WM_LBUTTONDOWN,
+                       MouseKeyState(event->buttons(), event->modifiers()),
+                       PackPosition(event->position().toPoint()));
+}
+
+void GraphicClient::mouseMoveEvent(QMouseEvent* event) {
+    NotePointerWidget(this);
+    SendControlMessage(m_control, WM_MOUSEMOVE, MouseKeyState(event->buttons(), event->modifiers()),
+                       PackPosition(event->position().toPoint()));
+}
+
+void GraphicClient::mouseReleaseEvent(QMouseEvent* event) {
+    NotePointerWidget(this);
+    if (event->button() != Qt::LeftButton) return;
+    SendControlMessage(m_control, WM_LBUTTONUP, MouseKeyState(event->buttons(), event->modifiers()),
+                       PackPosition(event->position().toPoint()));
+}
+
+void GraphicClient::wheelEvent(QWheelEvent* event) {
+    const std::optional<WParam> wParam = WheelWParam(*event);
+    if (!wParam) return;
+    event->accept();
+    SendControlMessage(m_control, WM_MOUSEWHEEL, *wParam, PackPosition(event->position().toPoint()));
+}
+
+void GraphicClient::keyPressEvent(QKeyEvent* event) {
+    const WParam key = VirtualKeyFromQtKey(event->key());
+    if (key == 0) return;
+    // lParam: a repeat count of 1, and bit 30 set for an auto-repeated key.
+    const LParam lParam = LParam(1u | (event->isAutoRepeat() ? (1u << 30) : 0u));
+    SendControlMessage(m_control, WM_KEYDOWN, key, lParam);
+}
+
+GraphicControl::GraphicControl(Handle control, bool bordered, QWidget* parent)
+    : QFrame(parent), m_client(new GraphicClient(control, this)), m_border(bordered ? 1 : 0) {
+    if (bordered) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    }
+    setFocusProxy(m_client);
+}
+
+void GraphicControl::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    m_client->setGeometry(m_border, m_border, std::max(0, width() - 2 * m_border),
+                          std::max(0, height() - 2 * m_border));
+}
+
+namespace {
+
+Handle FindControlForSurface(Handle owner, int controlId) {
+    return GetControlHandle(owner, controlId);
+}
+
+void PresentSurfaceArea(Handle control, int left, int top, int right, int bottom) {
+    const ControlRecord* record = FindControl(control);
+    if (!record) return;
+    auto* graphic = dynamic_cast<GraphicControl*>(record->widget.data());
+    if (!graphic || right <= left || bottom <= top) return;
+    // Painted at once, as the drawing operations promise.
+    graphic->client()->repaint(QRect(left, top, right - left, bottom - top));
+}
+
+} // namespace
+
+void ConnectSurfacesToControls() {
+    SetControlFinder(FindControlForSurface);
+    SetSurfacePresenter(PresentSurfaceArea);
+}

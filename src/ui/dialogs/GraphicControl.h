@@ -1,0 +1,45 @@
+#pragma once
+// The graphic control: a drawing surface on screen. The outer frame draws the
+// optional one-pixel border; the client widget inside it shows the surface
+// pixel for pixel and turns Qt's input into messages for the control's window
+// procedure, with positions in client coordinates. Internal to src/ui.
+
+#include "ui/Types.h"
+
+#include <QFrame>
+#include <QWidget>
+
+class GraphicClient : public QWidget {
+  public:
+    GraphicClient(Handle control, QWidget* parent);
+
+  protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool) override { return false; }
+
+  private:
+    Handle m_control;
+};
+
+class GraphicControl : public QFrame {
+  public:
+    GraphicControl(Handle control, bool bordered, QWidget* parent);
+    GraphicClient* client() const { return m_client; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    GraphicClient* m_client;
+    int m_border;
+};
+
+// Installs the hooks through which the drawing surfaces find controls and
+// show what was drawn on them.
+void ConnectSurfacesToControls();

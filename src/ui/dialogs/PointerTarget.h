@@ -1,0 +1,7 @@
+#pragma once
+// The widget whose pointer SetMousePointer sets: the one that last received
+// mouse input. Internal to src/ui.
+
+class QWidget;
+
+void NotePointerWidget(QWidget* widget);

@@ -1,0 +1,68 @@
+#include "ui/dialogs/Registry.h"
+
+#include <map>
+#include <memory>
+
+namespace {
+// Ordered maps keep records at stable addresses and iterate in creation order.
+std::map<Handle, std::unique_ptr<DialogRecord>> dialogs;
+std::map<Handle, std::unique_ptr<ControlRecord>> controls;
+} // namespace
+
+DialogRecord* FindDialog(Handle dialog) {
+    const auto it = dialogs.find(dialog);
+    return it == dialogs.end() || it->second->ended ? nullptr : it->second.get();
+}
+
+DialogRecord* FindDialogRecord(Handle dialog) {
+    const auto it = dialogs.find(dialog);
+    return it == dialogs.end() ? nullptr : it->second.get();
+}
+
+ControlRecord* FindControl(Handle control) {
+    const auto it = controls.find(control);
+    if (it == controls.end() || !FindDialog(it->second->dialog)) return nullptr;
+    return it->second.get();
+}
+
+ControlRecord* FindControlById(Handle dialog, std::int32_t id) {
+    if (!FindDialog(dialog)) return nullptr;
+    for (auto& [handle, record] : controls) {
+        if (record->dialog == dialog && record->id == id) return record.get();
+    }
+    return nullptr;
+}
+
+ControlRecord* FindControlByWidget(const QWidget* widget) {
+    for (auto& [handle, record] : controls) {
+        if (record->widget == widget) return FindControl(handle);
+    }
+    return nullptr;
+}
+
+DialogRecord& AddDialogRecord(Handle handle) {
+    auto& slot = dialogs[handle];
+    slot = std::make_unique<DialogRecord>();
+    slot->handle = handle;
+    return *slot;
+}
+
+ControlRecord& AddControlRecord(Handle handle) {
+    auto& slot = controls[handle];
+    slot = std::make_unique<ControlRecord>();
+    slot->handle = handle;
+    return *slot;
+}
+
+void RemoveDialogRecords(Handle dialog) {
+    for (auto it = controls.begin(); it != controls.end();) {
+        it = it->second->dialog == dialog ? controls.erase(it) : std::next(it);
+    }
+    dialogs.erase(dialog);
+}
+
+void ForEachControlRecord(void (*visit)(ControlRecord&, void*), void* context) {
+    for (auto& [handle, record] : controls) {
+        if (FindControl(handle)) visit(*record, context);
+    }
+}

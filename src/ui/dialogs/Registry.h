@@ -1,0 +1,54 @@
+#pragma once
+// The records the dialog services keep per dialog and per control, found by
+// handle. Internal to src/ui.
+
+#include "ui/Types.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+
+class QEventLoop;
+class DialogWindow;
+
+struct DialogRecord {
+    Handle handle = 0;
+    Handle owner = 0;
+    std::int32_t units = 0;
+    std::uint32_t style = 0;
+    QPointer<DialogWindow> window;
+    WindowProc handler = nullptr;
+    std::int32_t* result = nullptr;
+    bool running = false;  // inside RunModal
+    bool ending = false;   // EndModal is under way (its WM_CLOSE is being handled)
+    bool ended = false;    // EndModal was called; the handle names nothing any more
+    QEventLoop* loop = nullptr;
+};
+
+struct ControlRecord {
+    Handle handle = 0;
+    Handle dialog = 0;
+    std::int32_t id = 0;
+    std::int32_t kind = 0;
+    QPointer<QWidget> widget;
+    WindowProc procedure = nullptr;
+    std::int32_t font = 1;
+};
+
+// Live records only: an ended dialog and its controls are not found.
+DialogRecord* FindDialog(Handle dialog);
+ControlRecord* FindControl(Handle control);
+ControlRecord* FindControlById(Handle dialog, std::int32_t id);
+ControlRecord* FindControlByWidget(const QWidget* widget);
+
+// Any record, ended or not: for the services' own bookkeeping.
+DialogRecord* FindDialogRecord(Handle dialog);
+
+DialogRecord& AddDialogRecord(Handle handle);
+ControlRecord& AddControlRecord(Handle handle);
+
+// Forgets a dialog and its controls; the dialog's widget is the caller's.
+void RemoveDialogRecords(Handle dialog);
+
+void ForEachControlRecord(void (*visit)(ControlRecord&, void*), void* context);

@@ -1,0 +1,86 @@
+#pragma once
+// Window styles, control kinds and notification codes of the dialog services,
+// with the values the program's callers pass.
+
+#include <cstdint>
+
+// Window styles.
+constexpr std::uint32_t WS_POPUP = 0x80000000;
+constexpr std::uint32_t WS_CHILD = 0x40000000;
+constexpr std::uint32_t WS_MINIMIZE = 0x20000000;
+constexpr std::uint32_t WS_VISIBLE = 0x10000000;
+constexpr std::uint32_t WS_MAXIMIZE = 0x01000000;
+constexpr std::uint32_t WS_BORDER = 0x00800000;
+constexpr std::uint32_t WS_DLGFRAME = 0x00400000;
+constexpr std::uint32_t WS_CAPTION = WS_BORDER | WS_DLGFRAME;
+constexpr std::uint32_t WS_SYSMENU = 0x00080000;
+constexpr std::uint32_t WS_THICKFRAME = 0x00040000;
+constexpr std::uint32_t WS_MINIMIZEBOX = 0x00020000;
+constexpr std::uint32_t WS_MAXIMIZEBOX = 0x00010000;
+constexpr std::uint32_t WS_TABSTOP = 0x00010000;
+
+constexpr std::uint32_t DS_ABSALIGN = 0x01;
+constexpr std::uint32_t DS_SYSMODAL = 0x02;
+constexpr std::uint32_t DS_SETFONT = 0x40;
+constexpr std::uint32_t DS_MODALFRAME = 0x80;
+constexpr std::uint32_t DS_NOIDLEMSG = 0x100;
+constexpr std::uint32_t DS_CENTER = 0x800;
+constexpr std::uint32_t DS_NOFAILCREATE = 0x10;
+constexpr std::uint32_t DS_3DLOOK = 0x04;
+
+constexpr std::uint32_t WS_EX_TOPMOST = 0x00000008;
+constexpr std::uint32_t WS_EX_CLIENTEDGE = 0x00000200;
+constexpr std::uint32_t WS_EX_CONTROLPARENT = 0x00010000;
+
+// Edit-box and static-control styles.
+constexpr std::uint32_t ES_CENTER = 0x0001;
+constexpr std::uint32_t ES_RIGHT = 0x0002;
+constexpr std::uint32_t ES_AUTOHSCROLL = 0x0080;
+constexpr std::uint32_t ES_NUMBER = 0x2000;
+constexpr std::uint32_t SS_NOTIFY = 0x0100;
+
+// The default style of a dialog, and the position that asks for centring.
+constexpr std::uint32_t DEFAULT_DIALOG_STYLE = 0x80C000D4;
+constexpr std::int32_t CENTRED = std::int32_t(0x80000000);
+
+// Units of a dialog's coordinates.
+enum DialogUnits : std::int32_t { UNITS_DIALOG = 1, UNITS_PIXELS = 2 };
+
+// Control kinds.
+enum ControlKind : std::int32_t {
+    KIND_BUTTON = 1,
+    KIND_STATIC = 5,
+    KIND_EDIT = 9,
+    KIND_GRAPHIC = 14,
+};
+
+// WM_COMMAND notification codes (high word of wParam).
+constexpr std::uint16_t BN_CLICKED = 0;
+constexpr std::uint16_t EN_SETFOCUS = 0x0100;
+constexpr std::uint16_t EN_KILLFOCUS = 0x0200;
+constexpr std::uint16_t EN_CHANGE = 0x0300;
+
+// Menu kinds, item states and the add-item flags.
+constexpr std::int32_t MENU_BAR = 0;
+constexpr std::int32_t MENU_POPUP = 1;
+constexpr std::uint32_t MFS_CHECKED = 0x0008;
+constexpr std::uint32_t MFS_UNCHECKED = 0x0000;
+constexpr std::int32_t APPEND_POSITION = -1;
+
+// Mouse pointer shapes.
+enum PointerShape : std::int32_t {
+    POINTER_NONE = 0,
+    POINTER_ARROW = 1,
+    POINTER_CROSS = 2,
+    POINTER_IBEAM = 3,
+    POINTER_ARROW_TOO = 4,
+    POINTER_SIZE_ALL = 5,
+    POINTER_SIZE_NESW = 6,
+    POINTER_SIZE_NS = 7,
+    POINTER_SIZE_NWSE = 8,
+    POINTER_SIZE_WE = 9,
+    POINTER_UP_ARROW = 10,
+    POINTER_WAIT = 11,
+    POINTER_NO = 12,
+    POINTER_APP_STARTING = 13,
+};
