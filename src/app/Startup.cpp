@@ -1,13 +1,23 @@
 #include "app/Startup.h"
 
+#include "app/MainMenu.h"
+#include "app/MainWindow.h"
 #include "app/Texts.h"
+#include "canvas/EditingState.h"
+#include "imagefile/ImageFile.h"
+#include "imagefile/LoadBitmapFile.h"
 #include "imagefile/SizeProbe.h"
-#include "ui/dialogs/FileChooser.h"
+#include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/MessageBox.h"
+#include "ui/dialogs/Styles.h"
 
 #include <string>
 
 namespace {
+
+// Caption, system menu, minimise box, sizing border, centred on the work area.
+constexpr std::uint32_t MAIN_WINDOW_STYLE = 0x94CE08D4;
+constexpr std::uint32_t MAIN_WINDOW_EXTENDED_STYLE = WS_EX_CONTROLPARENT;
 
 void ShowRefusal(const std::string& firstLine, const std::string& secondLine) {
     ShowMessageBox(firstLine + LINE_BREAK + secondLine + LINE_BREAK + APOLOGY_LINE,
@@ -17,25 +27,31 @@ void ShowRefusal(const std::string& firstLine, const std::string& secondLine) {
 } // namespace
 
 int RunStartup() {
-    FileChooserRequest request;
-    request.title = CHOOSER_TITLE;
-    request.filterDescription = CHOOSER_FILTER_NAME;
-    request.filterPattern = CHOOSER_FILTER_PATTERN;
-    request.defaultExtension = CHOOSER_DEFAULT_EXTENSION;
-    const std::optional<std::string> chosen = ChooseFile(ChooserKind::Open, request);
-    if (!chosen || chosen->empty()) return 0;
+    EditingState& state = Editing();
+    state.MouseMode = MovePaper;
+    if (!ChooseImageFile(0, ImageFileName, OPEN_CHOOSER) || ImageFileName.empty()) return 0;
 
-    const ProbeResult probe = ProbeImageFile(*chosen);
-    switch (probe.admission) {
-    case Admission::TooLarge:
+    const ProbeResult probe = ProbeImageFile(ImageFileName);
+    if (probe.admission == Admission::TooLarge) {
         ShowRefusal(TOO_LARGE_LINE_1, TOO_LARGE_LINE_2);
         return 0;
-    case Admission::Unreadable:
-        ShowRefusal(UNREADABLE_LINE_1, *chosen);
-        return 0;
-    case Admission::Admitted:
-        break;
     }
-    // The admitted image is loaded and edited in the main window.
+    if (probe.admission == Admission::Unreadable) {
+        ShowRefusal(UNREADABLE_LINE_1, ImageFileName);
+        return 0;
+    }
+    state.ImageWidth = probe.width;
+    state.ImageHeight = probe.height;
+
+    state.ImageBitmap = LoadBitmapFile(ImageFileName, state.ImageWidth, state.ImageHeight, 0);
+    if (state.ImageBitmap == 0) {
+        ShowRefusal(UNREADABLE_LINE_1, ImageFileName);
+        return 0;
+    }
+
+    state.MainWindow = NewDialog(UNITS_PIXELS, 0, MAIN_WINDOW_TITLE, 200, 100, VIEW_WIDTH,
+                                 VIEW_HEIGHT, MAIN_WINDOW_STYLE, MAIN_WINDOW_EXTENDED_STYLE);
+    BuildMainMenu(state.MainWindow);
+    RunModal(state.MainWindow, MainWindowHandler, nullptr);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "ui/Messages.h"
 #include "ui/dialogs/DialogMessages.h"
+#include "ui/dialogs/FocusTracking.h"
 #include "ui/dialogs/Registry.h"
 
 #include <QCloseEvent>
@@ -37,7 +38,12 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
 
 void DialogWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
-        SendDialogMessage(m_handle, WM_NCACTIVATE, isActiveWindow() ? 1 : 0, 0);
+        const bool active = isActiveWindow();
+        // While the window loses its active state, the keyboard focus still
+        // counts as being on its control, whatever Qt has moved already.
+        if (!active) SetFocusDuringDeactivation(focusWidget());
+        SendDialogMessage(m_handle, WM_NCACTIVATE, active ? 1 : 0, 0);
+        SetFocusDuringDeactivation(nullptr);
     }
     QWidget::changeEvent(event);
 }

@@ -5,6 +5,7 @@
 #include "ui/dialogs/DialogFonts.h"
 #include "ui/dialogs/DialogUnits.h"
 #include "ui/dialogs/DialogWindow.h"
+#include "ui/dialogs/FocusTracking.h"
 #include "ui/dialogs/GraphicControl.h"
 #include "ui/dialogs/Registry.h"
 #include "ui/dialogs/Styles.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScreen>
 
 namespace {
@@ -195,8 +197,15 @@ LResult CallWindowProc(WindowProc procedure, Handle window, MessageId message, W
     return procedure ? procedure(window, message, wParam, lParam) : 0;
 }
 
+namespace {
+QPointer<QWidget> focusDuringDeactivation;
+}
+
+void SetFocusDuringDeactivation(QWidget* widget) { focusDuringDeactivation = widget; }
+
 Handle GetFocusControl() {
-    QWidget* focused = QApplication::focusWidget();
+    QWidget* focused =
+        focusDuringDeactivation ? focusDuringDeactivation.data() : QApplication::focusWidget();
     for (QWidget* w = focused; w; w = w->parentWidget()) {
         if (const ControlRecord* record = FindControlByWidget(w)) return record->handle;
     }

@@ -1,0 +1,16 @@
+#pragma once
+// The main window's menu bar and the mouse modes it selects.
+
+#include "ui/Types.h"
+
+#include <cstdint>
+
+// The menu bar, once BuildMainMenu has run.
+extern Handle MenuBar;
+
+// Builds the menu tree, attaches it to the window without resizing it, and
+// returns the bar.
+Handle BuildMainMenu(Handle window);
+
+// Makes `mode` the mouse mode and puts the check mark on its item alone.
+void SelectMouseMode(std::int32_t mode);

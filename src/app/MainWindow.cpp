@@ -1,0 +1,65 @@
+#include "app/MainWindow.h"
+
+#include "app/Commands.h"
+#include "app/FileCommands.h"
+#include "app/MainMenu.h"
+#include "canvas/EditingState.h"
+#include "canvas/Rendering.h"
+#include "settings/BlockSizeSettings.h"
+#include "settings/SettingsDialog.h"
+#include "ui/Messages.h"
+#include "ui/graphics/Surfaces.h"
+
+std::int32_t SettingsDialogOpen = 0;
+
+namespace {
+
+void SettingsCommand() {
+    if (SettingsDialogOpen != 0) return;
+    SettingsDialogOpen = 1;
+    ShowSettingsDialog(0);
+    BlockSizeSettings("save");
+    SettingsDialogOpen = 0;
+}
+
+void DispatchCommand(std::uint32_t id) {
+    switch (id) {
+    case CmdSettings: SettingsCommand(); break;
+    case CmdModeRealColourBlock: SelectMouseMode(EditRealColourBlock); break;
+    case CmdModeTransparentBlock: SelectMouseMode(EditTransparentBlock); break;
+    case CmdModePan: SelectMouseMode(MovePaper); break;
+    case CmdModeTransparent: SelectMouseMode(EditTransparent); break;
+    case CmdModeRealColour: SelectMouseMode(EditRealColour); break;
+    case CmdSave: SaveCommand(); break;
+    case CmdAbout: AboutCommand(); break;
+    default: break; // the canvas's own notifications among them
+    }
+}
+
+} // namespace
+
+void InitialiseMainWindow() {
+    EditingState& state = Editing();
+    BlockSizeSettings("get");
+    state.DragItems.assign(2, DragItem{});
+
+    state.ZoomBitmap = NewBitmapSurface(ZOOM_SIZE, ZOOM_SIZE);
+    AttachSurface(state.ZoomBitmap, 0, false);
+    ClearSurface(BACKGROUND_COLOUR, 0);
+
+    state.ViewBitmap = NewBitmapSurface(VIEW_WIDTH, VIEW_HEIGHT);
+    ClearToWhite(state.ViewBitmap);
+
+    state.DragItems[PAPER_ITEM] = DragItem{0, 0, ZOOM_SIZE, ZOOM_SIZE, 0};
+    CreateCanvas(state.ImageWidth, state.ImageHeight);
+    ShowFirstView();
+
+    state.TransparentColour = TRANSPARENT_KEY_COLOUR;
+    state.ButtonDown = 0;
+}
+
+LResult MainWindowHandler(Handle, MessageId message, WParam wParam, LParam) {
+    if (message == WM_INITDIALOG) InitialiseMainWindow();
+    else if (message == WM_COMMAND) DispatchCommand(LoWord(wParam));
+    return 0;
+}

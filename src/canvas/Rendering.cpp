@@ -1,0 +1,93 @@
+#include "canvas/Rendering.h"
+
+#include "canvas/CanvasInput.h"
+#include "canvas/EditingState.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/dialogs/Styles.h"
+#include "ui/graphics/Surfaces.h"
+
+namespace {
+
+// Child, visible, a one-pixel border, and the notify bit without which the
+// control would let mouse input through to its parent.
+constexpr std::uint32_t CANVAS_STYLE = 0x50800100;
+constexpr std::uint32_t PLAIN_COPY = 0x00CC0020;
+constexpr std::uint32_t MIX_AND = 9;
+constexpr int SOLID = 0;
+
+// The paper item of DragItems: its X and Y are the view offset.
+const DragItem& Paper() { return Editing().DragItems.at(PAPER_ITEM); }
+
+} // namespace
+
+void DrawCellSquare(std::int32_t i, std::int32_t j, Colour colour) {
+    const PixelCell& cell = Editing().CellAt(i, j);
+    DrawBox(cell.Left, cell.Top, cell.Right, cell.Bottom, 0, GRID_COLOUR, colour, SOLID);
+}
+
+void CreateCanvas(std::int32_t width, std::int32_t height) {
+    EditingState& state = Editing();
+    AddControl(state.MainWindow, CanvasControlId, KIND_GRAPHIC, "", 0, 0, VIEW_WIDTH, VIEW_HEIGHT,
+               CANVAS_STYLE, 0);
+    AttachSurface(state.MainWindow, CanvasControlId, true);
+    ClearSurface(CANVAS_FILL_COLOUR, SOLID);
+    state.OldCanvasProc =
+        SubclassControl(GetControlHandle(state.MainWindow, CanvasControlId), CanvasProc);
+
+    if (width < 0 || height < 0) return;
+    state.Cells.assign(std::size_t(width + 1) * std::size_t(height + 1), PixelCell{});
+
+    // The image's pixels are read straight from its buffer and the paper stays
+    // the target throughout: the same picture as reading each pixel through the
+    // drawing target, without two target changes per cell.
+    int imageWidth = 0, imageHeight = 0;
+    const Colour* image = SurfacePixels(state.ImageBitmap, &imageWidth, &imageHeight);
+    AttachSurface(state.ZoomBitmap, 0, false);
+    for (std::int32_t j = 0; j < height; ++j) {
+        for (std::int32_t i = 0; i < width; ++i) {
+            PixelCell& cell = state.CellAt(i, j);
+            cell.Left = CELL_SIZE * i;
+            cell.Top = CELL_SIZE * j;
+            cell.Right = CELL_SIZE * i + CELL_SIZE + 1;
+            cell.Bottom = CELL_SIZE * j + CELL_SIZE + 1;
+            const bool inside = image && i < imageWidth && j < imageHeight;
+            const Colour colour =
+                inside ? image[std::size_t(j) * std::size_t(imageWidth) + std::size_t(i)]
+                       : CLR_INVALID;
+            DrawCellSquare(i, j, colour);
+            cell.RealColour = colour;
+        }
+    }
+}
+
+void ClearToWhite(Handle bitmap) {
+    AttachSurface(bitmap, 0, false);
+    ClearSurface(BACKGROUND_COLOUR, SOLID);
+}
+
+void ComposeView(std::int32_t x, std::int32_t y) {
+    AttachSurface(Editing().ViewBitmap, 0, false);
+    CopySurfaceAt(Editing().ZoomBitmap, 0, x, y, MIX_AND);
+    RedrawSurface();
+}
+
+void ShowFirstView() {
+    const EditingState& state = Editing();
+    ComposeView(Paper().X, Paper().Y);
+    AttachSurface(state.MainWindow, CanvasControlId, false);
+    CopySurface(state.ViewBitmap, 0, PLAIN_COPY);
+    RedrawSurface();
+}
+
+void RefreshCanvas() {
+    ClearToWhite(Editing().ViewBitmap);
+    ShowFirstView();
+}
+
+void PaintCell(std::int32_t i, std::int32_t j, Colour colour) {
+    const EditingState& state = Editing();
+    AttachSurface(state.ZoomBitmap, 0, false);
+    DrawCellSquare(i, j, colour);
+    AttachSurface(state.ImageBitmap, 0, false);
+    SetSurfacePixel(i, j, colour);
+}

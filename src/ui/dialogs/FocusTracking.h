@@ -1,0 +1,7 @@
+#pragma once
+// Internal to src/ui: the focus GetFocusControl reports while a window is
+// told that it loses its active state.
+
+class QWidget;
+
+void SetFocusDuringDeactivation(QWidget* widget);
