@@ -44,8 +44,8 @@ Colour FromIndex(const QList<QRgb>& table, int index) {
     return index < table.size() ? FromQRgb(table[index]) : OUT_OF_PALETTE_COLOUR;
 }
 
-int IndexAt(const QImage& image, const uchar* line, int x) {
-    switch (image.format()) {
+int IndexAt(QImage::Format format, const uchar* line, int x) {
+    switch (format) {
     case QImage::Format_Mono:
         return (line[x >> 3] >> (7 - (x & 7))) & 1;
     case QImage::Format_MonoLSB:
@@ -58,18 +58,20 @@ int IndexAt(const QImage& image, const uchar* line, int x) {
 // Reads the colours straight from the scan lines: QImage::pixel warns on every
 // index beyond the colour table, and a conversion would pick its own colour.
 std::vector<Colour> PixelsOf(const QImage& image) {
-    std::vector<Colour> pixels;
-    pixels.reserve(std::size_t(image.width()) * std::size_t(image.height()));
+    const int width = image.width();
+    const int height = image.height();
+    const QImage::Format format = image.format();
+    const bool direct = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32;
     const QList<QRgb> table = image.colorTable();
-    const bool indexed = image.format() == QImage::Format_Indexed8 ||
-                         image.format() == QImage::Format_Mono ||
-                         image.format() == QImage::Format_MonoLSB;
-    for (int y = 0; y < image.height(); ++y) {
+    std::vector<Colour> pixels(std::size_t(width) * std::size_t(height));
+    Colour* out = pixels.data();
+    for (int y = 0; y < height; ++y) {
         const uchar* line = image.constScanLine(y);
-        const QRgb* direct = reinterpret_cast<const QRgb*>(line);
-        for (int x = 0; x < image.width(); ++x) {
-            pixels.push_back(indexed ? FromIndex(table, IndexAt(image, line, x))
-                                     : FromQRgb(direct[x]));
+        if (direct) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(line);
+            for (int x = 0; x < width; ++x) *out++ = FromQRgb(row[x]);
+        } else {
+            for (int x = 0; x < width; ++x) *out++ = FromIndex(table, IndexAt(format, line, x));
         }
     }
     return pixels;
