@@ -77,9 +77,8 @@ std::uint64_t TablesEnd(const StoredHeader& h) {
     if (h.bitsPerPixel <= 8) {
         const std::uint64_t entries =
             h.coloursUsed != 0 ? h.coloursUsed : std::uint64_t(1) << h.bitsPerPixel;
-        const std::uint64_t entryBytes = h.headerSize == CORE_HEADER_BYTES
-                                             ? CORE_PALETTE_ENTRY_BYTES
-                                             : PALETTE_ENTRY_BYTES;
+        const std::uint64_t entryBytes =
+            h.headerSize == CORE_HEADER_BYTES ? CORE_PALETTE_ENTRY_BYTES : PALETTE_ENTRY_BYTES;
         end += entries * entryBytes;
     }
     return end;

@@ -20,7 +20,8 @@ constexpr const char* REASON_TOP_DOWN_RUN_LENGTH = "a top-down image cannot be r
 constexpr const char* REASON_PALETTE_TOO_LARGE = "the colour table has more than 256 entries";
 constexpr const char* REASON_TABLES_PAST_END =
     "the colour table or the bit-field masks run past the end of the file";
-constexpr const char* REASON_DATA_OFFSET_PAST_END = "the pixel data offset is past the end of the file";
+constexpr const char* REASON_DATA_OFFSET_PAST_END =
+    "the pixel data offset is past the end of the file";
 constexpr const char* REASON_DATA_OFFSET_INSIDE_TABLES =
     "the pixel data offset points inside the headers or the colour table";
 constexpr const char* REASON_ROWS_CUT_SHORT = "the pixel data is shorter than its rows need";

@@ -37,7 +37,9 @@ bool ByteReader::ReadU16(std::uint16_t& value) {
     return true;
 }
 
-bool ByteReader::ReadU32(std::uint32_t& value) { return ReadLE(4, value); }
+bool ByteReader::ReadU32(std::uint32_t& value) {
+    return ReadLE(4, value);
+}
 
 bool ByteReader::ReadI32(std::int32_t& value) {
     std::uint32_t wide = 0;

@@ -15,9 +15,8 @@ std::optional<std::vector<std::uint8_t>> Refuse(std::string* reason, const char*
 
 } // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& utf8Path,
-                                                       std::uint64_t maxBytes,
-                                                       std::string* reason) {
+std::optional<std::vector<std::uint8_t>>
+ReadFileBytes(const std::string& utf8Path, std::uint64_t maxBytes, std::string* reason) {
     const std::filesystem::path path = PathFromUtf8(utf8Path);
     std::error_code error;
     const std::filesystem::file_type type = std::filesystem::status(path, error).type();

@@ -10,5 +10,4 @@
 // for a name that is not a regular file, a file above `maxBytes`, or a read
 // that stops short.
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& utf8Path,
-                                                       std::uint64_t maxBytes,
-                                                       std::string* reason);
+                                                       std::uint64_t maxBytes, std::string* reason);

@@ -18,9 +18,9 @@ DecodedImage ResizeImage(const DecodedImage& image, int width, int height) {
     if (width < 1 || height < 1 || (width == image.width && height == image.height)) {
         return image;
     }
-    const bool wellFormed = image.width >= 1 && image.height >= 1 &&
-                            image.pixels.size() ==
-                                std::size_t(image.width) * std::size_t(image.height);
+    const bool wellFormed =
+        image.width >= 1 && image.height >= 1 &&
+        image.pixels.size() == std::size_t(image.width) * std::size_t(image.height);
     if (width > MAX_IMAGE_SIDE || height > MAX_IMAGE_SIDE || !wellFormed) {
         return DecodedImage{};
     }
@@ -32,8 +32,8 @@ DecodedImage ResizeImage(const DecodedImage& image, int width, int height) {
         const std::size_t sourceRow = SourceIndex(y, height, image.height);
         for (int x = 0; x < width; ++x) {
             const std::size_t sourceColumn = SourceIndex(x, width, image.width);
-            resized.pixels.push_back(image.pixels[sourceRow * std::size_t(image.width) +
-                                                  sourceColumn]);
+            resized.pixels.push_back(
+                image.pixels[sourceRow * std::size_t(image.width) + sourceColumn]);
         }
     }
     return resized;

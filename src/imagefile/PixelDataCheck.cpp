@@ -19,8 +19,8 @@ bool CheckPixelData(std::span<const std::uint8_t> file, const BitmapLayout& layo
         const int bits = layout.coding == PixelCoding::RunLength8 ? 8 : 4;
         return CheckRunLengthData(data, layout.width, layout.rows, bits, reason);
     }
-    const std::uint64_t needed = RowStride(layout.width, layout.bitsPerPixel) *
-                                 std::uint64_t(layout.rows);
+    const std::uint64_t needed =
+        RowStride(layout.width, layout.bitsPerPixel) * std::uint64_t(layout.rows);
     if (data.size() < needed) {
         if (reason) *reason = REASON_ROWS_CUT_SHORT;
         return false;

@@ -32,7 +32,8 @@ bool CheckRunLengthData(std::span<const std::uint8_t> data, std::int32_t width, 
     while (y < rows) {
         std::uint8_t count = 0;
         std::uint8_t code = 0;
-        if (!in.ReadU8(count) || !in.ReadU8(code)) return Refuse(reason, REASON_RUN_LENGTH_CUT_SHORT);
+        if (!in.ReadU8(count) || !in.ReadU8(code))
+            return Refuse(reason, REASON_RUN_LENGTH_CUT_SHORT);
         if (count > 0) { // `count` pixels of the colour(s) in `code`
             if (x + count > width) return Refuse(reason, REASON_RUN_PAST_ROW);
             x += count;

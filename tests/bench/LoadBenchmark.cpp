@@ -18,7 +18,8 @@ constexpr int STRIDE = SIDE * 3; // already a multiple of 4
 constexpr int HEADERS = 54;
 
 void PutLE32(std::string& bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + std::size_t(i)] = char((value >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        bytes[at + std::size_t(i)] = char((value >> (8 * i)) & 0xFF);
 }
 
 const std::string& LargestFile() {
@@ -34,7 +35,8 @@ const std::string& LargestFile() {
         PutLE32(bytes, 22, SIDE);
         bytes[26] = 1;  // planes
         bytes[28] = 24; // bits per pixel
-        for (std::size_t i = HEADERS; i < bytes.size(); ++i) bytes[i] = char(i * 7 % 251);
+        for (std::size_t i = HEADERS; i < bytes.size(); ++i)
+            bytes[i] = char(i * 7 % 251);
         std::ofstream(p, std::ios::binary) << bytes;
         return p.string();
     }();

@@ -50,7 +50,8 @@ class MalformedHeaders : public testing::TestWithParam<MalformedCase> {};
 TEST_P(MalformedHeaders, AreRefusedByTheirOwnCheck) {
     const MalformedCase& c = GetParam();
     std::vector<unsigned char> bytes = c.base();
-    for (const Patch& p : c.patches) PutLE(bytes, p.offset, p.value, p.width);
+    for (const Patch& p : c.patches)
+        PutLE(bytes, p.offset, p.value, p.width);
     if (c.keepBytes != 0) bytes.resize(c.keepBytes);
     std::string reason;
     EXPECT_FALSE(ReadBitmapBytes(bytes, &reason)) << c.name;
@@ -59,6 +60,8 @@ TEST_P(MalformedHeaders, AreRefusedByTheirOwnCheck) {
 
 constexpr std::uint32_t NEGATIVE_TWO = 0xFFFFFFFE;
 
+// One case a line reads best as a table.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     HeaderTable, MalformedHeaders,
     testing::Values(
@@ -126,13 +129,14 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"dataOffsetSkipsARow", SmallPaletteFile, {{AT_DATA_OFFSET, 66, 4}}, 0,
                       REASON_ROWS_CUT_SHORT}),
     [](const testing::TestParamInfo<MalformedCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(BitmapLayout, TheBaseFilesThemselvesLoad) {
     std::string reason;
     const auto palette = ReadBitmapBytes(SmallPaletteFile(), &reason);
     ASSERT_TRUE(palette) << reason;
-    EXPECT_EQ(palette->pixels, (std::vector<Colour>{Rgb(0, 0, 255), Rgb(255, 0, 0),
-                                                    Rgb(255, 0, 0), Rgb(0, 0, 255)}));
+    EXPECT_EQ(palette->pixels, (std::vector<Colour>{Rgb(0, 0, 255), Rgb(255, 0, 0), Rgb(255, 0, 0),
+                                                    Rgb(0, 0, 255)}));
     const auto bitFields = ReadBitmapBytes(BitFieldsFile(), &reason);
     ASSERT_TRUE(bitFields) << reason;
     ASSERT_EQ(bitFields->pixels.size(), 2u);

@@ -1,8 +1,8 @@
 // Loading through a file name: names with accents and spaces, files that are
 // missing, not files, too big or unreadable.
 
-#include "imagefile/BitmapLimits.h"
 #include "imagefile/BitmapLoader.h"
+#include "imagefile/BitmapLimits.h"
 #include "imagefile/BitmapReasons.h"
 #include "imagefile/FileBytes.h"
 
@@ -23,13 +23,13 @@ namespace fs = std::filesystem;
 // 3 x 2 pixels at 24 bits: rows of 9 bytes padded to 12, bottom row first.
 std::vector<unsigned char> SmallRgbFile() {
     return BitmapFile(3, 2, 24, 0, {},
-                      {0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0,             // red green blue
-                       255, 255, 255, 0, 0, 0, 128, 128, 128, 0, 0, 0});      // white black grey
+                      {0,   0,   255, 0, 255, 0, 255, 0,   0,   0, 0, 0,   // red green blue
+                       255, 255, 255, 0, 0,   0, 128, 128, 128, 0, 0, 0}); // white black grey
 }
 
 const std::vector<Colour> SMALL_RGB_PIXELS = {Rgb(255, 255, 255), Rgb(0, 0, 0),
                                               Rgb(128, 128, 128), Rgb(255, 0, 0),
-                                              Rgb(0, 255, 0), Rgb(0, 0, 255)};
+                                              Rgb(0, 255, 0),     Rgb(0, 0, 255)};
 
 TEST(BitmapLoader, LoadsANameWithAccentsAndSpaces) {
     TempFolder folder;

@@ -29,7 +29,8 @@ std::string Utf8(const fs::path& path) {
 
 std::vector<fs::path> SuiteFiles(const std::string& folder) {
     std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(SUITE / folder)) files.push_back(entry.path());
+    for (const auto& entry : fs::directory_iterator(SUITE / folder))
+        files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -47,8 +48,8 @@ DecodedImage ReferencePixels(const fs::path& goodFile) {
     std::string hex;
     while (in >> hex) {
         const unsigned long rgb = std::stoul(hex, nullptr, 16);
-        image.pixels.push_back(Rgb(std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8),
-                                   std::uint8_t(rgb)));
+        image.pixels.push_back(
+            Rgb(std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb)));
     }
     return image;
 }
@@ -127,7 +128,8 @@ TEST(BitmapSuite, EveryQuestionableOrBadFileLoadsAtItsProbedSizeOrIsRefusedWithA
             EXPECT_EQ(image->width, probe.width);
             EXPECT_EQ(image->height, probe.height);
             EXPECT_EQ(image->pixels.size(), std::size_t(probe.width) * std::size_t(probe.height));
-            for (Colour c : image->pixels) ASSERT_EQ(c >> 24, 0u) << Hex(c);
+            for (Colour c : image->pixels)
+                ASSERT_EQ(c >> 24, 0u) << Hex(c);
         }
     }
     EXPECT_GT(loaded, 0);
@@ -135,9 +137,10 @@ TEST(BitmapSuite, EveryQuestionableOrBadFileLoadsAtItsProbedSizeOrIsRefusedWithA
 }
 
 // The suite's files that say in their names which good file they vary.
-const std::map<std::string, std::string> GAP_FILES = {
-    {"q/pal8rletrns.bmp", "pal8rle"}, {"q/pal8rlecut.bmp", "pal8rle"},
-    {"q/pal4rletrns.bmp", "pal4rle"}, {"q/pal4rlecut.bmp", "pal4rle"}};
+const std::map<std::string, std::string> GAP_FILES = {{"q/pal8rletrns.bmp", "pal8rle"},
+                                                      {"q/pal8rlecut.bmp", "pal8rle"},
+                                                      {"q/pal4rletrns.bmp", "pal4rle"},
+                                                      {"q/pal4rlecut.bmp", "pal4rle"}};
 
 Colour FirstPaletteEntry(const std::vector<std::uint8_t>& bytes) {
     constexpr std::size_t PALETTE_AT = 14 + 40; // these files have the 40-byte header
@@ -175,7 +178,14 @@ TEST(BitmapSuite, RunLengthSkipsAndEarlyEndsGivePaletteEntryZeroOnEveryLoad) {
 std::vector<std::size_t> CutPoints(const std::vector<std::uint8_t>& bytes) {
     const std::size_t dataOffset = std::size_t(bytes[10]) | std::size_t(bytes[11]) << 8 |
                                    std::size_t(bytes[12]) << 16 | std::size_t(bytes[13]) << 24;
-    return {0, 2, 13, 20, 30, dataOffset - 1, dataOffset, (dataOffset + bytes.size()) / 2,
+    return {0,
+            2,
+            13,
+            20,
+            30,
+            dataOffset - 1,
+            dataOffset,
+            (dataOffset + bytes.size()) / 2,
             bytes.size() - 1};
 }
 

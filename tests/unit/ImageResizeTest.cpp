@@ -10,7 +10,8 @@ namespace {
 DecodedImage Gradient(int width, int height) {
     DecodedImage image{width, height, {}};
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) image.pixels.push_back(Rgb(std::uint8_t(x), std::uint8_t(y), 0));
+        for (int x = 0; x < width; ++x)
+            image.pixels.push_back(Rgb(std::uint8_t(x), std::uint8_t(y), 0));
     }
     return image;
 }

@@ -1,9 +1,9 @@
 // Run-length data: which streams are whole, which are cut short or break the
 // image's bounds, and what colour the pixels they leave out get.
 
+#include "imagefile/RunLengthCheck.h"
 #include "imagefile/BitmapLoader.h"
 #include "imagefile/BitmapReasons.h"
-#include "imagefile/RunLengthCheck.h"
 
 #include "../support/BitmapFileBuilder.h"
 
@@ -34,6 +34,8 @@ TEST_P(RunLengthStreams, AreWholeOrRefusedForTheRightReason) {
     }
 }
 
+// One case a line reads best as a table.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     StreamTable, RunLengthStreams,
     testing::Values(
@@ -61,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         StreamCase{"jumpPastRowEnd", 8, 4, 2, {0, 2, 5, 0, 0, 1}, REASON_JUMP_PAST_IMAGE},
         StreamCase{"jumpPastTopRow", 8, 4, 2, {0, 2, 0, 2, 0, 1}, REASON_JUMP_PAST_IMAGE}),
     [](const testing::TestParamInfo<StreamCase>& info) { return info.param.name; });
+// clang-format on
 
 const Colour ENTRY_0 = Rgb(10, 20, 30);
 const Colour ENTRY_1 = Rgb(200, 100, 50);
@@ -77,8 +80,8 @@ TEST(RunLengthGaps, SkippedAndUnwrittenPixelsTakePaletteEntryZero) {
     const auto image = ReadBitmapBytes(file, &reason);
     ASSERT_TRUE(image) << reason;
     const Colour _ = ENTRY_0;
-    EXPECT_EQ(image->pixels, (std::vector<Colour>{ENTRY_1, _, _, _,         // top row
-                                                  _, _, _, ENTRY_2,         //
+    EXPECT_EQ(image->pixels, (std::vector<Colour>{ENTRY_1, _, _, _,          // top row
+                                                  _, _, _, ENTRY_2,          //
                                                   ENTRY_1, ENTRY_1, _, _})); // bottom row
 }
 

@@ -36,9 +36,13 @@ QImage PreparedImage(QImageReader& reader) {
     return image;
 }
 
-qint64 SerialOf(const QImage& image) { return image.cacheKey() >> 32; }
+qint64 SerialOf(const QImage& image) {
+    return image.cacheKey() >> 32;
+}
 
-Colour FromQRgb(QRgb value) { return Rgb(qRed(value), qGreen(value), qBlue(value)); }
+Colour FromQRgb(QRgb value) {
+    return Rgb(qRed(value), qGreen(value), qBlue(value));
+}
 
 Colour FromIndex(const QList<QRgb>& table, int index) {
     return index < table.size() ? FromQRgb(table[index]) : OUT_OF_PALETTE_COLOUR;
@@ -69,9 +73,11 @@ std::vector<Colour> PixelsOf(const QImage& image) {
         const uchar* line = image.constScanLine(y);
         if (direct) {
             const QRgb* row = reinterpret_cast<const QRgb*>(line);
-            for (int x = 0; x < width; ++x) *out++ = FromQRgb(row[x]);
+            for (int x = 0; x < width; ++x)
+                *out++ = FromQRgb(row[x]);
         } else {
-            for (int x = 0; x < width; ++x) *out++ = FromIndex(table, IndexAt(format, line, x));
+            for (int x = 0; x < width; ++x)
+                *out++ = FromIndex(table, IndexAt(format, line, x));
         }
     }
     return pixels;
@@ -100,8 +106,8 @@ std::optional<DecodedImage> DecodeBitmapBytes(std::span<const std::uint8_t> byte
     QImage image = PreparedImage(reader);
     const qint64 preparedSerial = SerialOf(image);
     if (!reader.read(&image) || image.isNull()) {
-        SetReason(reason, "the image reader cannot decode it: " +
-                              reader.errorString().toStdString());
+        SetReason(reason,
+                  "the image reader cannot decode it: " + reader.errorString().toStdString());
         return std::nullopt;
     }
     // Only palette images can have left-out pixels; if the reader made a fresh
