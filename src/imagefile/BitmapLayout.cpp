@@ -1,0 +1,135 @@
+#include "imagefile/BitmapLayout.h"
+
+#include "imagefile/BitmapLimits.h"
+#include "imagefile/BitmapReasons.h"
+#include "imagefile/ByteReader.h"
+#include "imagefile/SizeProbe.h"
+
+namespace {
+
+// The header fields as stored; the core header's are widened.
+struct StoredHeader {
+    std::uint32_t dataOffset = 0;
+    std::uint32_t headerSize = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint16_t planes = 0;
+    std::uint16_t bitsPerPixel = 0;
+    std::uint32_t compression = COMPRESSION_NONE;
+    std::uint32_t coloursUsed = 0; // 0: as many as the bit count allows
+};
+
+std::optional<BitmapLayout> Refuse(std::string* reason, const char* text) {
+    if (reason) *reason = text;
+    return std::nullopt;
+}
+
+bool KnownHeaderSize(std::uint32_t size) {
+    return size == CORE_HEADER_BYTES || size == INFO_HEADER_BYTES || size == OS2_HEADER_BYTES ||
+           size == V4_HEADER_BYTES || size == V5_HEADER_BYTES;
+}
+
+bool KnownBitCount(std::uint16_t bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+// Reads the fields of both headers. The caller has checked that they fit.
+bool ReadFields(ByteReader& in, StoredHeader& h) {
+    if (h.headerSize == CORE_HEADER_BYTES) {
+        std::uint16_t width = 0;
+        std::uint16_t height = 0;
+        if (!in.ReadU16(width) || !in.ReadU16(height)) return false;
+        h.width = width;
+        h.height = height;
+        return in.ReadU16(h.planes) && in.ReadU16(h.bitsPerPixel);
+    }
+    constexpr std::uint64_t IMAGE_SIZE_AND_RESOLUTION_BYTES = 12;
+    return in.ReadI32(h.width) && in.ReadI32(h.height) && in.ReadU16(h.planes) &&
+           in.ReadU16(h.bitsPerPixel) && in.ReadU32(h.compression) &&
+           in.Skip(IMAGE_SIZE_AND_RESOLUTION_BYTES) && in.ReadU32(h.coloursUsed);
+}
+
+std::optional<PixelCoding> CodingOf(const StoredHeader& h) {
+    const std::uint16_t bits = h.bitsPerPixel;
+    switch (h.compression) {
+    case COMPRESSION_NONE:
+        return PixelCoding::Rows;
+    case COMPRESSION_RLE8:
+        if (bits == 8) return PixelCoding::RunLength8;
+        break;
+    case COMPRESSION_RLE4:
+        if (bits == 4) return PixelCoding::RunLength4;
+        break;
+    case COMPRESSION_BIT_FIELDS:
+        if (bits == 16 || bits == 32) return PixelCoding::Rows;
+        break;
+    }
+    return std::nullopt;
+}
+
+// Where the colour table and the masks end: the reader takes the pixels from
+// there when the data offset points any earlier.
+std::uint64_t TablesEnd(const StoredHeader& h) {
+    std::uint64_t end = FILE_HEADER_BYTES + h.headerSize;
+    if (h.compression == COMPRESSION_BIT_FIELDS && h.headerSize < V4_HEADER_BYTES) {
+        end += BIT_FIELD_MASKS_BYTES;
+    }
+    if (h.bitsPerPixel <= 8) {
+        const std::uint64_t entries =
+            h.coloursUsed != 0 ? h.coloursUsed : std::uint64_t(1) << h.bitsPerPixel;
+        const std::uint64_t entryBytes =
+            h.headerSize == CORE_HEADER_BYTES ? CORE_PALETTE_ENTRY_BYTES : PALETTE_ENTRY_BYTES;
+        end += entries * entryBytes;
+    }
+    return end;
+}
+
+} // namespace
+
+std::optional<BitmapLayout> ReadBitmapLayout(std::span<const std::uint8_t> file,
+                                             std::string* reason) {
+    ByteReader in(file);
+    std::uint8_t b = 0;
+    std::uint8_t m = 0;
+    if (!in.ReadU8(b) || !in.ReadU8(m) || b != 'B' || m != 'M') {
+        return Refuse(reason, REASON_NOT_A_BITMAP);
+    }
+    StoredHeader h;
+    constexpr std::uint64_t FILE_SIZE_AND_RESERVED_BYTES = 8;
+    if (!in.Skip(FILE_SIZE_AND_RESERVED_BYTES) || !in.ReadU32(h.dataOffset) ||
+        !in.ReadU32(h.headerSize)) {
+        return Refuse(reason, REASON_HEADER_CUT_SHORT);
+    }
+    if (!KnownHeaderSize(h.headerSize)) return Refuse(reason, REASON_UNKNOWN_HEADER);
+    if (FILE_HEADER_BYTES + h.headerSize > in.Size() || !ReadFields(in, h)) {
+        return Refuse(reason, REASON_HEADER_CUT_SHORT);
+    }
+
+    const ProbeResult size = AdmitImageSize(h.width, h.height);
+    if (size.admission == Admission::TooLarge) return Refuse(reason, REASON_TOO_LARGE);
+    if (size.admission != Admission::Admitted) return Refuse(reason, REASON_BAD_SIZE);
+    if (h.planes != 1) return Refuse(reason, REASON_BAD_PLANES);
+    if (!KnownBitCount(h.bitsPerPixel)) return Refuse(reason, REASON_BAD_BIT_COUNT);
+    const std::optional<PixelCoding> coding = CodingOf(h);
+    if (!coding) return Refuse(reason, REASON_BAD_COMPRESSION);
+    const bool topDown = h.height < 0;
+    if (topDown && *coding != PixelCoding::Rows) {
+        return Refuse(reason, REASON_TOP_DOWN_RUN_LENGTH);
+    }
+    if (h.bitsPerPixel <= 8 && h.coloursUsed > MAX_PALETTE_ENTRIES) {
+        return Refuse(reason, REASON_PALETTE_TOO_LARGE);
+    }
+    const std::uint64_t tablesEnd = TablesEnd(h);
+    if (tablesEnd > in.Size()) return Refuse(reason, REASON_TABLES_PAST_END);
+    if (h.dataOffset > in.Size()) return Refuse(reason, REASON_DATA_OFFSET_PAST_END);
+    if (h.dataOffset < tablesEnd) return Refuse(reason, REASON_DATA_OFFSET_INSIDE_TABLES);
+
+    BitmapLayout layout;
+    layout.width = size.width;
+    layout.rows = size.height;
+    layout.topDown = topDown;
+    layout.bitsPerPixel = h.bitsPerPixel;
+    layout.coding = *coding;
+    layout.pixelStart = h.dataOffset;
+    return layout;
+}
