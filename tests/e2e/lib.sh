@@ -51,13 +51,14 @@ wait_no_window() {
 editor_running() { kill -0 "$EDITOR_PID" 2>/dev/null; }
 editor_gone() { ! kill -0 "$EDITOR_PID" 2>/dev/null; }
 
-# wait_exit [SECONDS]: waits for the editor to end and prints its exit status.
+# wait_exit [SECONDS]: waits for the editor to end and sets EXIT_STATUS.
+# (Not meant for $(...): only this shell can collect its child's status.)
+EXIT_STATUS=""
 wait_exit() {
   wait_until "${1:-20}" editor_gone || fail "the editor did not end"
-  local status=0
-  wait "$EDITOR_PID" || status=$?
+  EXIT_STATUS=0
+  wait "$EDITOR_PID" || EXIT_STATUS=$?
   EDITOR_PID=""
-  echo "$status"
 }
 
 # type_into WINDOW TEXT: gives WINDOW the focus and types TEXT into it.
@@ -75,3 +76,17 @@ choose_file() {
   type_into "$chooser" "$1"
   press Return
 }
+
+# close_window WINDOW: the window system's close request.
+close_window() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/close-window.py" "$1"; }
+
+# window_size WINDOW: prints "WIDTHxHEIGHT".
+window_size() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo "${WIDTH}x${HEIGHT}"
+}
+
+# peak_memory_mb: the editor's peak resident memory so far, in MB.
+peak_memory_mb() { awk '/VmHWM/ { printf "%d\n", $2 / 1024 }' "/proc/$EDITOR_PID/status"; }
+
+MAIN_TITLE='^Velmora - Editor Bitmap \.\.\.$'

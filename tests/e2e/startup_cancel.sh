@@ -7,7 +7,7 @@ start_editor "$SAMPLES"
 chooser=$(wait_window '^Navegador de ficheros para imagen$')
 xdotool windowfocus --sync "$chooser"
 press Escape
-status=$(wait_exit)
-[[ "$status" == 0 ]] || fail "exit status $status after cancel"
+wait_exit
+[[ "$EXIT_STATUS" == 0 ]] || fail "exit status $EXIT_STATUS after cancel"
 window_exists '^Programador$' && fail "a message box appeared"
 echo "PASS"

@@ -14,7 +14,7 @@ for name in "ancho de más.bmp" "cortado.bmp"; do
   wait_no_window '^Navegador de ficheros para imagen$'
   xdotool windowfocus --sync "$box"
   press Return
-  status=$(wait_exit)
-  [[ "$status" == 0 ]] || fail "exit status $status after the refusal of $name"
+  wait_exit
+  [[ "$EXIT_STATUS" == 0 ]] || fail "exit status $EXIT_STATUS after the refusal of $name"
 done
 echo "PASS"

@@ -2,6 +2,7 @@
 // Builds bitmap file headers byte by byte, so a test shows exactly what it
 // feeds the reader.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
