@@ -1,0 +1,26 @@
+#pragma once
+// Profile strings: values of an initialisation file on disk (format in
+// IniText.h). At most SETTINGS_FILE_SIZE_LIMIT bytes of a file are read.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The value of key in section of the file, or defaultValue when the file,
+// the section or the key is missing, or the file cannot be read. A file
+// longer than the limit is read up to its last whole line within it.
+std::string ReadIniString(const std::string& utf8Path, std::string_view section,
+                          std::string_view key, std::string_view defaultValue);
+
+struct IniEntry {
+    std::string key;
+    std::string value; // one line of text, without line breaks
+};
+
+// Sets every entry in section, creating the file and the section when
+// missing and keeping every other line as it was, in one replacement of the
+// whole file (AtomicWrite.h). Writes nothing and gives false when the file
+// exists but cannot be read whole (unreadable, or longer than the limit), so
+// that its content is never lost, or when the replacement fails.
+bool WriteIniValues(const std::string& utf8Path, std::string_view section,
+                    const std::vector<IniEntry>& entries);
