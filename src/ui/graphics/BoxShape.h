@@ -28,6 +28,8 @@ class BoxShape {
         m_maxInset = (width - 1) / 2; // every row keeps at least one pixel
     }
 
+    bool square() const { return m_cornerRows == 0; }
+
     // The covered pixels of row y, for y1 <= y < y2.
     Span span(int y) const {
         if (m_cornerRows == 0) return Span{m_x1, m_x2};

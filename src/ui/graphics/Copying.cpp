@@ -38,10 +38,23 @@ void MixRows(Colour* target, std::size_t targetStride, const Colour* source,
     }
 }
 
-void MixBlock(Mix mix, Colour* target, std::size_t targetStride, const Colour* source,
-              std::size_t sourceStride, int width, int rows) {
+// Where the target's pixels are still a pending fill, the mix reads that
+// colour instead of the target, and the target is written only once.
+struct Destination {
+    bool uniform;
+    Colour colour;
+};
+
+void MixBlock(Mix mix, Destination over, Colour* target, std::size_t targetStride,
+              const Colour* source, std::size_t sourceStride, int width, int rows) {
     const auto run = [&](auto combine) {
-        MixRows(target, targetStride, source, sourceStride, width, rows, combine);
+        if (over.uniform) {
+            const Colour d = over.colour;
+            MixRows(target, targetStride, source, sourceStride, width, rows,
+                    [combine, d](Colour s, Colour) { return combine(s, d); });
+        } else {
+            MixRows(target, targetStride, source, sourceStride, width, rows, combine);
+        }
     };
     switch (mix) {
     case Mix::Copy:
@@ -60,17 +73,32 @@ void MixBlock(Mix mix, Colour* target, std::size_t targetStride, const Colour* s
     }
 }
 
+// The pending fill of the target outside the block (left, top)-(right, bottom).
+void FillAround(SurfaceRecord& target, Colour colour, int left, int top, int right, int bottom) {
+    for (int y = 0; y < target.height; ++y) {
+        Colour* row = target.row(y);
+        if (y < top || y >= bottom) {
+            std::fill(row, row + target.width, colour);
+            continue;
+        }
+        std::fill(row, row + left, colour);
+        std::fill(row + right, row + target.width, colour);
+    }
+}
+
 // Mixes the source, its top-left corner placed at the target's (x, y), into
 // the part of the target it covers.
-void CopyBlock(SurfaceRecord& target, const SurfaceRecord& source, int x, int y, Mix mix) {
-    const std::int64_t left = std::max<std::int64_t>(x, 0);
-    const std::int64_t top = std::max<std::int64_t>(y, 0);
-    const std::int64_t right = std::min<std::int64_t>(std::int64_t(x) + source.width, target.width);
-    const std::int64_t bottom =
-        std::min<std::int64_t>(std::int64_t(y) + source.height, target.height);
-    if (left >= right || top >= bottom) return;
-
-    const Colour* from = source.row(int(top - y)) + (left - x);
+void CopyBlock(SurfaceRecord& target, SurfaceRecord& source, int x, int y, Mix mix) {
+    const int left = int(std::max<std::int64_t>(x, 0));
+    const int top = int(std::max<std::int64_t>(y, 0));
+    const int right = int(std::min<std::int64_t>(std::int64_t(x) + source.width, target.width));
+    const int bottom = int(std::min<std::int64_t>(std::int64_t(y) + source.height, target.height));
+    if (left >= right || top >= bottom) {
+        SettlePixels(target);
+        return;
+    }
+    SettlePixels(source);
+    const Colour* from = source.row(top - y) + (left - x);
     std::vector<Colour> snapshot;
     if (&source == &target) {
         // A surface copied onto itself must be read as it was before the copy.
@@ -78,14 +106,19 @@ void CopyBlock(SurfaceRecord& target, const SurfaceRecord& source, int x, int y,
                         source.pixels.get() + std::size_t(source.width) * source.height);
         from = snapshot.data() + std::size_t(top - y) * source.width + (left - x);
     }
-    MixBlock(mix, target.row(int(top)) + left, std::size_t(target.width), from,
-             std::size_t(source.width), int(right - left), int(bottom - top));
+    const Destination over{target.fillPending, target.pendingFill};
+    if (over.uniform) {
+        target.fillPending = false;
+        FillAround(target, over.colour, left, top, right, bottom);
+    }
+    MixBlock(mix, over, target.row(top) + left, std::size_t(target.width), from,
+             std::size_t(source.width), right - left, bottom - top);
 }
 
 void CopyOntoTarget(Handle sourceOwner, int sourceId, int x, int y, std::uint32_t mixCode) {
     SurfaceRecord* target = Target();
     if (target == nullptr) return;
-    const SurfaceRecord* source = FindSurface(sourceOwner, sourceId);
+    SurfaceRecord* source = FindSurface(sourceOwner, sourceId);
     if (source == nullptr) return;
     CopyBlock(*target, *source, x, y, MixOf(mixCode));
     MarkAllDrawn(*target);

@@ -6,16 +6,31 @@
 
 using namespace graphics;
 
+namespace graphics {
+
+void SettlePixels(SurfaceRecord& surface) {
+    if (!surface.fillPending) return;
+    surface.fillPending = false;
+    // The rows are contiguous: one fill covers the whole surface.
+    std::fill_n(surface.pixels.get(), std::size_t(surface.width) * surface.height,
+                surface.pendingFill);
+}
+
+} // namespace graphics
+
 void ClearSurface(Colour colour, int fillStyle) {
     SurfaceRecord* target = Target();
     if (target == nullptr) return;
     if (colour != NO_FILL) {
         const Colour fill = colour == DEFAULT_COLOUR ? target->background : colour & COLOUR_BITS;
         const int style = FillStyleOf(fillStyle);
-        if (style == SOLID_FILL) {
-            // The rows are contiguous: one fill covers the whole surface.
-            std::fill_n(target->pixels.get(), std::size_t(target->width) * target->height, fill);
-        } else {
+        target->fillPending = true;
+        target->pendingFill = fill;
+        // A control's buffer may be on screen at any moment: it is filled now.
+        if (style != SOLID_FILL || target->kind == SurfaceKind::GraphicControl) {
+            SettlePixels(*target);
+        }
+        if (style != SOLID_FILL) {
             for (int y = 0; y < target->height; ++y) {
                 FillSpan(*target, y, 0, target->width, fill, style);
             }
@@ -32,7 +47,10 @@ void SetSurfacePixel(double x, double y, Colour colour) {
     const int px = PixelCoordinate(x);
     const int py = PixelCoordinate(y);
     const Colour ink = colour == DEFAULT_COLOUR ? target->foreground : colour & COLOUR_BITS;
-    if (target->contains(px, py)) target->row(py)[px] = ink;
+    if (target->contains(px, py)) {
+        SettlePixels(*target);
+        target->row(py)[px] = ink;
+    }
     target->lastX = px;
     target->lastY = py;
     MarkDrawn(*target, PixelRect{px, py, px + 1, py + 1});
@@ -43,5 +61,6 @@ Colour GetSurfacePixel(double x, double y) {
     if (target == nullptr) return CLR_INVALID;
     const int px = PixelCoordinate(x);
     const int py = PixelCoordinate(y);
-    return target->contains(px, py) ? target->row(py)[px] : CLR_INVALID;
+    if (!target->contains(px, py)) return CLR_INVALID;
+    return target->fillPending ? target->pendingFill : target->row(py)[px];
 }

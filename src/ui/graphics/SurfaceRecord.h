@@ -41,6 +41,10 @@ struct SurfaceRecord {
     Colour foreground = WINDOW_TEXT_COLOUR;
     Colour background = FACE_COLOUR;
     std::unique_ptr<Colour[], FreePixels> pixels; // width * height, never reallocated
+    // A solid clear of an off-screen bitmap waits here until its pixels are
+    // next needed, so that the clear and a copy over it take one pass.
+    bool fillPending = false;
+    Colour pendingFill = 0;
 
     Colour* row(int y) { return pixels.get() + std::size_t(y) * std::size_t(width); }
     const Colour* row(int y) const {
@@ -48,6 +52,11 @@ struct SurfaceRecord {
     }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 };
+
+// Puts a pending fill into the pixels. Every operation that reads or draws
+// pixels settles the surface first, except the copies, which settle it in
+// the same pass as they mix.
+void SettlePixels(SurfaceRecord& surface);
 
 // The surface named by a control of `owner` (through the control finder) or
 // by `owner` itself; nullptr when neither is a surface.

@@ -126,6 +126,7 @@ const Colour* SurfacePixels(Handle surface, int* width, int* height) {
     if (found == registry.end()) return nullptr;
     if (width != nullptr) *width = found->second->width;
     if (height != nullptr) *height = found->second->height;
+    graphics::SettlePixels(*found->second);
     return found->second->pixels.get();
 }
 

@@ -32,7 +32,9 @@ Handle NewBitmapSurface(int width, int height);
 
 // Read access for the on-screen presenter and the writer: the surface's size
 // and pixels (row-major, width*height Colours), or nullptr for a handle that
-// names no surface. The pointer stays valid for the surface's lifetime.
+// names no surface. The pointer stays valid for the surface's lifetime, but
+// call this again before each read: an off-screen bitmap's last clear may
+// reach its buffer only then. A control's buffer is always up to date.
 const Colour* SurfacePixels(Handle surface, int* width, int* height);
 
 // The current drawing target, 0 if none.
