@@ -147,14 +147,6 @@ bool FillTemporary(int fd, const struct stat* old, const std::uint8_t* bytes, st
     return file.close(error);
 }
 
-void SyncFolder(const fs::path& file) {
-    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd); // makes the rename itself durable; the file is complete either way
-    ::close(fd);
-}
-
 // Overwrites the file itself. Should writing fail, the bytes it covered are
 // put back and the file is cut to its old length.
 FileReplaceResult RewriteInPlace(const fs::path& file, const std::uint8_t* bytes, std::size_t size) {
@@ -214,7 +206,8 @@ FileReplaceResult ReplaceFileContents(const fs::path& path, const std::uint8_t* 
     if (fd < 0) return exists ? RewriteInPlace(file, bytes, size) : Failed(error);
     if (FillTemporary(fd, exists ? &old : nullptr, bytes, size, error) &&
         ::rename(temporary.c_str(), file.c_str()) == 0) {
-        SyncFolder(file);
+        // The folder is not flushed as well: should the system stop before it
+        // is, the folder still names a complete file, the old one or the new.
         return Written();
     }
     if (error == 0) error = errno;
