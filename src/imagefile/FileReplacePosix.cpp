@@ -131,9 +131,9 @@ bool FillTemporary(int fd, const struct stat* old, const std::uint8_t* bytes, st
                    int& error) {
     Descriptor file(fd);
     if (old != nullptr) {
-        // Ownership can only be kept by a privileged process; elsewhere the
-        // file becomes the saver's own, as any rewrite would make it.
         if (::fchown(fd, old->st_uid, old->st_gid) != 0) {
+            // Only a privileged process may keep another user's ownership;
+            // otherwise the file becomes the saver's own, as any rewrite would.
         }
         if (::fchmod(fd, old->st_mode & 07777) != 0) {
             // The temporary file stays private (0600): safe, if stricter.
