@@ -9,7 +9,8 @@ static_assert(std::endian::native == std::endian::little);
 namespace {
 
 void PutLittleEndian(std::uint8_t* at, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) at[i] = std::uint8_t(value >> (8 * i));
+    for (int i = 0; i < bytes; ++i)
+        at[i] = std::uint8_t(value >> (8 * i));
 }
 
 void PutHeaders(std::uint8_t* at, int width, int height, std::size_t fileSize) {

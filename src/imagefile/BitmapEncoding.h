@@ -12,7 +12,9 @@
 constexpr std::size_t BITMAP_HEADERS_SIZE = 54;
 
 // Bytes per row of a 24-bit bitmap `width` pixels wide.
-constexpr std::size_t BitmapRowStride(int width) { return (std::size_t(width) * 3 + 3) & ~std::size_t(3); }
+constexpr std::size_t BitmapRowStride(int width) {
+    return (std::size_t(width) * 3 + 3) & ~std::size_t(3);
+}
 
 // The whole file for width x height pixels (row-major, top row first).
 // Width and height must be at least 1.

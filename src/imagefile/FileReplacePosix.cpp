@@ -24,7 +24,9 @@ FileReplaceResult Failed(int error) {
     return FileReplaceResult{false, std::system_category().message(error)};
 }
 
-FileReplaceResult Written() { return FileReplaceResult{true, {}}; }
+FileReplaceResult Written() {
+    return FileReplaceResult{true, {}};
+}
 
 class Descriptor {
   public:
@@ -149,7 +151,8 @@ bool FillTemporary(int fd, const struct stat* old, const std::uint8_t* bytes, st
 
 // Overwrites the file itself. Should writing fail, the bytes it covered are
 // put back and the file is cut to its old length.
-FileReplaceResult RewriteInPlace(const fs::path& file, const std::uint8_t* bytes, std::size_t size) {
+FileReplaceResult RewriteInPlace(const fs::path& file, const std::uint8_t* bytes,
+                                 std::size_t size) {
     Descriptor fd(::open(file.c_str(), O_RDWR | O_CLOEXEC));
     if (fd.get() < 0) return Failed(errno);
     struct stat info {};
@@ -167,7 +170,8 @@ FileReplaceResult RewriteInPlace(const fs::path& file, const std::uint8_t* bytes
     }
     if (written) error = errno;
     int ignored = 0;
-    if (::lseek(fd.get(), 0, SEEK_SET) == 0) WriteAll(fd.get(), before.data(), before.size(), ignored);
+    if (::lseek(fd.get(), 0, SEEK_SET) == 0)
+        WriteAll(fd.get(), before.data(), before.size(), ignored);
     if (oldSize < size && ::ftruncate(fd.get(), off_t(oldSize)) != 0) {
         // Nothing more can be done: the old bytes are back, the file longer.
     }

@@ -35,10 +35,14 @@ void PlainWrite(benchmark::State& state, bool flush) {
     std::filesystem::remove(path);
 }
 
-void BaselinePlainWriteOfTheSameSize(benchmark::State& state) { PlainWrite(state, false); }
+void BaselinePlainWriteOfTheSameSize(benchmark::State& state) {
+    PlainWrite(state, false);
+}
 BENCHMARK(BaselinePlainWriteOfTheSameSize)->Unit(benchmark::kMicrosecond);
 
-void BaselinePlainWriteAndFlushOfTheSameSize(benchmark::State& state) { PlainWrite(state, true); }
+void BaselinePlainWriteAndFlushOfTheSameSize(benchmark::State& state) {
+    PlainWrite(state, true);
+}
 BENCHMARK(BaselinePlainWriteAndFlushOfTheSameSize)->Unit(benchmark::kMicrosecond);
 
 void WriteBitmapFileOf500x500(benchmark::State& state) {
@@ -46,7 +50,8 @@ void WriteBitmapFileOf500x500(benchmark::State& state) {
     const Handle picture = NewBitmapSurface(500, 500);
     AttachSurface(picture, 0, false);
     for (int y = 0; y < 500; ++y) {
-        for (int x = 0; x < 500; ++x) SetSurfacePixel(x, y, Rgb(x & 255, y & 255, 0x80));
+        for (int x = 0; x < 500; ++x)
+            SetSurfacePixel(x, y, Rgb(x & 255, y & 255, 0x80));
     }
     const std::string path = BenchFile("velmora-bench-save.bmp");
     for (auto _ : state) {

@@ -16,10 +16,10 @@
 
 namespace {
 
-constexpr int CELLS = 500;         // the picture's side
-constexpr int PITCH = 10;          // one cell per picture pixel
-constexpr int BOX = PITCH + 1;     // neighbouring boxes share their outline
-constexpr int PAPER = 5000;        // the magnified picture's side
+constexpr int CELLS = 500;     // the picture's side
+constexpr int PITCH = 10;      // one cell per picture pixel
+constexpr int BOX = PITCH + 1; // neighbouring boxes share their outline
+constexpr int PAPER = 5000;    // the magnified picture's side
 constexpr int VIEW_WIDTH = 1200;
 constexpr int VIEW_HEIGHT = 950;
 constexpr Colour GRID = 0x000000;
@@ -28,7 +28,8 @@ const std::vector<Colour>& PictureColours() {
     static const std::vector<Colour> colours = [] {
         std::mt19937 random(5);
         std::vector<Colour> c(CELLS * CELLS);
-        for (Colour& colour : c) colour = random() & 0xFFFFFF;
+        for (Colour& colour : c)
+            colour = random() & 0xFFFFFF;
         return c;
     }();
     return colours;

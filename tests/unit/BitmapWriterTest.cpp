@@ -18,7 +18,9 @@ struct SizeCase {
     int height;
     std::size_t fileSize;
 };
-void PrintTo(const SizeCase& c, std::ostream* out) { *out << c.width << " x " << c.height; }
+void PrintTo(const SizeCase& c, std::ostream* out) {
+    *out << c.width << " x " << c.height;
+}
 
 class WrittenSizes : public WriterTest, public testing::WithParamInterface<SizeCase> {};
 
@@ -54,7 +56,8 @@ TEST_P(WrittenSizes, HeadersAndRowsFollowTheLayout) {
             const Colour colour = colourAt(x, y);
             const std::size_t at = start + std::size_t(x) * 3;
             ASSERT_EQ(bytes[at], BlueOf(colour)) << size << " pixel (" << x << ", " << y << ")";
-            ASSERT_EQ(bytes[at + 1], GreenOf(colour)) << size << " pixel (" << x << ", " << y << ")";
+            ASSERT_EQ(bytes[at + 1], GreenOf(colour))
+                << size << " pixel (" << x << ", " << y << ")";
             ASSERT_EQ(bytes[at + 2], RedOf(colour)) << size << " pixel (" << x << ", " << y << ")";
         }
         for (std::size_t pad = std::size_t(c.width) * 3; pad < stride; ++pad) {
@@ -64,9 +67,8 @@ TEST_P(WrittenSizes, HeadersAndRowsFollowTheLayout) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, WrittenSizes,
-                         testing::Values(SizeCase{1, 1, 58}, SizeCase{3, 2, 78},
-                                         SizeCase{4, 1, 66}, SizeCase{2, 3, 78},
-                                         SizeCase{47, 33, 54 + 144 * 33},
+                         testing::Values(SizeCase{1, 1, 58}, SizeCase{3, 2, 78}, SizeCase{4, 1, 66},
+                                         SizeCase{2, 3, 78}, SizeCase{47, 33, 54 + 144 * 33},
                                          SizeCase{500, 500, 750054}),
                          [](const auto& info) {
                              return std::to_string(info.param.width) + "x" +

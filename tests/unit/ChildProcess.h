@@ -47,6 +47,7 @@ inline std::string RunInChild(const std::function<std::string()>& body) {
     ::close(channel[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "child died: " + std::to_string(status);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "child died: " + std::to_string(status);
     return report;
 }

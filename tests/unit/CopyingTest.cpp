@@ -56,8 +56,8 @@ TEST_P(MixCodes, EveryPixelFollowsTheTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCodes, MixCodes,
-                         testing::Values(0u, 1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u,
-                                         13u, 14u, 15u, 16u, 0xCC0020u, 0xFFFFFFFFu),
+                         testing::Values(0u, 1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u, 13u,
+                                         14u, 15u, 16u, 0xCC0020u, 0xFFFFFFFFu),
                          [](const auto& info) { return "code" + std::to_string(info.param); });
 
 TEST_F(Copying, NotAndXorGiveColoursWithAZeroTopByte) {
@@ -104,9 +104,8 @@ TEST_F(Copying, ASmallBitmapLeavesTheRestOfTheCanvasAsItWas) {
     ASSERT_TRUE(RegisterControlSurface(canvas, 40, 30));
     AttachSurface(canvas, 0, false);
     CopySurface(small, 0, 0xCC0020);
-    const std::vector<Colour> expected =
-        ReferenceCopy(std::vector<Colour>(40 * 30, 0xF0F0F0), 40, 30, PixelsOf(small), 5, 5, 0,
-                      0, 0);
+    const std::vector<Colour> expected = ReferenceCopy(std::vector<Colour>(40 * 30, 0xF0F0F0), 40,
+                                                       30, PixelsOf(small), 5, 5, 0, 0, 0);
     EXPECT_EQ(PixelsOf(canvas), expected);
 }
 
@@ -115,7 +114,8 @@ TEST_F(Copying, AnAndCopyAtANegativeOffsetMasksFromTheSourcesInnerCorner) {
     const Handle paper = NewBitmapSurface(300, 200);
     AttachSurface(paper, 0, false);
     ClearSurface(0xFFFFFF, 0);
-    for (int x = 0; x < 300; x += 3) DrawBox(x, 0, x + 1, 200, 0, 0x000000, 0x000000, 0);
+    for (int x = 0; x < 300; x += 3)
+        DrawBox(x, 0, x + 1, 200, 0, 0x000000, 0x000000, 0);
     std::mt19937 random(9);
     const Handle view = RandomBitmap(random, 120, 95);
     const std::vector<Colour> before = PixelsOf(view);
@@ -143,7 +143,8 @@ TEST_F(Copying, FastCopiesMatchAPixelByPixelCopyAtRandomOffsets) {
         const std::uint32_t code = codes[random() % std::size(codes)];
         const std::vector<Colour> before = PixelsOf(target);
         CopySurfaceAt(source, 0, x, y, code);
-        ASSERT_EQ(PixelsOf(target), ReferenceCopy(before, tw, th, PixelsOf(source), sw, sh, x, y, code))
+        ASSERT_EQ(PixelsOf(target),
+                  ReferenceCopy(before, tw, th, PixelsOf(source), sw, sh, x, y, code))
             << sw << " x " << sh << " onto " << tw << " x " << th << " at (" << x << ", " << y
             << ") with mix code " << code;
     }
@@ -173,7 +174,9 @@ TEST_F(Copying, NothingIsCopiedFromSomethingThatIsNoSurfaceOrWithoutATarget) {
 namespace finder {
 Handle dialog = 0;
 Handle control = 0;
-Handle Find(Handle owner, int id) { return owner == dialog && id == 3 ? control : 0; }
+Handle Find(Handle owner, int id) {
+    return owner == dialog && id == 3 ? control : 0;
+}
 } // namespace finder
 
 TEST_F(Copying, TheSourceIsFoundLikeTheTarget) {

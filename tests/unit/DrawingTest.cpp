@@ -27,7 +27,9 @@ struct Corners {
     const char* name;
     double x1, y1, x2, y2;
 };
-void PrintTo(const Corners& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const Corners& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ElevenByElevenBox : public Drawing, public testing::WithParamInterface<Corners> {};
 
@@ -38,7 +40,8 @@ TEST_P(ElevenByElevenBox, HasABlackOutlineRoundAMagentaNineByNine) {
     for (int y = 0; y < 14; ++y) {
         for (int x = 0; x < 14; ++x) {
             Colour expected = WHITE;
-            if (x <= 10 && y <= 10) expected = (x == 0 || y == 0 || x == 10 || y == 10) ? BLACK : MAGENTA;
+            if (x <= 10 && y <= 10)
+                expected = (x == 0 || y == 0 || x == 10 || y == 10) ? BLACK : MAGENTA;
             ASSERT_EQ(GetSurfacePixel(x, y), expected) << "pixel (" << x << ", " << y << ")";
         }
     }
@@ -69,9 +72,10 @@ TEST_P(BoxClipping, DrawsOnlyThePartInsideAndTouchesNothingElse) {
     const std::vector<Colour> drawn = PixelsOf(surface);
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
-            const Colour expected = ReferenceBoxPixel(x, y, b.x1, b.y1, b.x2, b.y2, BLACK,
-                                                      MAGENTA, true, WHITE);
-            ASSERT_EQ(drawn[std::size_t(y * W + x)], expected) << "pixel (" << x << ", " << y << ")";
+            const Colour expected =
+                ReferenceBoxPixel(x, y, b.x1, b.y1, b.x2, b.y2, BLACK, MAGENTA, true, WHITE);
+            ASSERT_EQ(drawn[std::size_t(y * W + x)], expected)
+                << "pixel (" << x << ", " << y << ")";
         }
     }
 }
@@ -169,14 +173,16 @@ TEST_F(Drawing, AnEmptyBoxDrawsNothing) {
     const Handle surface = WhiteTarget(8, 8);
     DrawBox(2, 2, 2, 7, 0, BLACK, BLACK, 0);
     DrawBox(2, 5, 7, 5, 0, BLACK, BLACK, 0);
-    for (Colour c : PixelsOf(surface)) ASSERT_EQ(c, WHITE);
+    for (Colour c : PixelsOf(surface))
+        ASSERT_EQ(c, WHITE);
 }
 
 TEST_F(Drawing, HugeAndNonNumberCoordinatesAreClippedSafely) {
     const Handle surface = WhiteTarget(8, 8);
     const double inf = std::numeric_limits<double>::infinity();
     DrawBox(-1e300, -inf, 1e300, inf, 0, BLACK, MAGENTA, 0);
-    for (Colour c : PixelsOf(surface)) ASSERT_EQ(c, MAGENTA);
+    for (Colour c : PixelsOf(surface))
+        ASSERT_EQ(c, MAGENTA);
     SetSurfacePixel(std::nan(""), 1e20, BLACK);
     DrawBox(std::nan(""), std::nan(""), 3, 3, 0, BLACK, BLACK, 0);
     EXPECT_EQ(GetSurfacePixel(0, 0), BLACK) << "a coordinate that is no number counts as 0";
@@ -228,7 +234,8 @@ TEST_F(Drawing, RoundedCornersCutTheCornersAndKeepTheSides) {
     // Every row is one run: white, black outline, magenta, black outline, white.
     for (int y = 1; y < 20; ++y) {
         int x = 0;
-        while (at(x, y) == WHITE) ++x;
+        while (at(x, y) == WHITE)
+            ++x;
         ASSERT_EQ(at(x, y), BLACK) << "row " << y;
     }
 }

@@ -58,7 +58,8 @@ inline std::vector<Colour> PixelsOf(Handle surface) {
 // Fills the current target with random colours through the public operations.
 inline void PaintRandomly(std::mt19937& random, int width, int height) {
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) SetSurfacePixel(x, y, random() & 0xFFFFFF);
+        for (int x = 0; x < width; ++x)
+            SetSurfacePixel(x, y, random() & 0xFFFFFF);
     }
 }
 
@@ -76,14 +77,29 @@ inline Colour ReferenceBoxPixel(int x, int y, int left, int top, int right, int 
 inline Colour ReferenceMix(std::uint32_t code, Colour source, Colour target) {
     Colour result = source;
     switch (code) {
-    case 2: result = ~(source | target); break;
-    case 4: result = ~source; break;
-    case 5: result = source & ~target; break;
-    case 7: result = source ^ target; break;
-    case 9: result = source & target; break;
-    case 12: result = ~source | target; break;
-    case 15: result = source | target; break;
-    default: break;
+    case 2:
+        result = ~(source | target);
+        break;
+    case 4:
+        result = ~source;
+        break;
+    case 5:
+        result = source & ~target;
+        break;
+    case 7:
+        result = source ^ target;
+        break;
+    case 9:
+        result = source & target;
+        break;
+    case 12:
+        result = ~source | target;
+        break;
+    case 15:
+        result = source | target;
+        break;
+    default:
+        break;
     }
     return result & 0x00FFFFFF;
 }

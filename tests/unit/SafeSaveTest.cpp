@@ -19,11 +19,14 @@ using SafeSave = WriterTest;
 
 std::vector<unsigned char> OldContent(std::size_t size) {
     std::vector<unsigned char> bytes(size);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = (unsigned char)(i * 31 + 7);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = (unsigned char)(i * 31 + 7);
     return bytes;
 }
 
-std::string Reason(int error) { return "Failed: " + std::system_category().message(error); }
+std::string Reason(int error) {
+    return "Failed: " + std::system_category().message(error);
+}
 
 // The 500 x 500 picture (750054 bytes), made the target.
 void LargePicture() {

@@ -35,13 +35,15 @@ void ModelBox(Model& m, int x1, int y1, int x2, int y2, Colour outline, Colour f
     for (int y = 0; y < m.height; ++y) {
         for (int x = 0; x < m.width; ++x) {
             Colour& p = m.pixels[std::size_t(y * m.width + x)];
-            p = ReferenceBoxPixel(x, y, left, top, right, bottom, outline, fill, fill != NO_FILL, p);
+            p = ReferenceBoxPixel(x, y, left, top, right, bottom, outline, fill, fill != NO_FILL,
+                                  p);
         }
     }
 }
 
 void ModelCopy(Model& target, const Model& source, int x, int y, std::uint32_t code) {
-    const std::vector<Colour> from = source.pixels; // the source as it was, even when it is the target
+    const std::vector<Colour> from =
+        source.pixels; // the source as it was, even when it is the target
     for (int ty = 0; ty < target.height; ++ty) {
         for (int tx = 0; tx < target.width; ++tx) {
             const int sx = tx - x, sy = ty - y;
@@ -96,15 +98,16 @@ TEST_F(SurfaceModel, RandomOperationSequencesMatchThePixelByPixelModel) {
                 const std::uint32_t code = codes[random() % std::size(codes)];
                 CopySurfaceAt(source.handle, 0, x, y, code);
                 ModelCopy(target, source, x, y, code);
-                log << "copy " << (&source == &target ? "itself" : "other") << " at (" << x
-                    << ", " << y << ") mix " << code << "; ";
+                log << "copy " << (&source == &target ? "itself" : "other") << " at (" << x << ", "
+                    << y << ") mix " << code << "; ";
                 break;
             }
             }
             if (step % 3 == 0) {
                 const int px = int(random() % unsigned(target.width));
                 const int py = int(random() % unsigned(target.height));
-                ASSERT_EQ(GetSurfacePixel(px, py), target.pixels[std::size_t(py * target.width + px)])
+                ASSERT_EQ(GetSurfacePixel(px, py),
+                          target.pixels[std::size_t(py * target.width + px)])
                     << "sequence " << sequence << ": " << log.str();
             }
         }
@@ -120,7 +123,8 @@ TEST_F(SurfaceModel, AControlsBufferShowsAClearAtOnce) {
     const Colour* buffer = SurfacePixels(control, nullptr, nullptr);
     AttachSurface(control, 0, false);
     ClearSurface(0x00C0C0C0, 0);
-    for (int i = 0; i < 8 * 6; ++i) ASSERT_EQ(buffer[i], 0x00C0C0C0u) << "pixel " << i;
+    for (int i = 0; i < 8 * 6; ++i)
+        ASSERT_EQ(buffer[i], 0x00C0C0C0u) << "pixel " << i;
 }
 
 } // namespace

@@ -26,8 +26,8 @@ TEST_F(Surfaces, NewBitmapSurfaceGivesFreshHandlesWithoutTakingTheTarget) {
 }
 
 TEST_F(Surfaces, NewBitmapSurfaceRefusesImpossibleSizes) {
-    const int sizes[][2] = {{0, 5}, {5, 0}, {-1, 5}, {5, -1}, {1 << 16, 1}, {1, 1 << 16},
-                            {30000, 30000}};
+    const int sizes[][2] = {{0, 5},       {5, 0},       {-1, 5},       {5, -1},
+                            {1 << 16, 1}, {1, 1 << 16}, {30000, 30000}};
     for (const auto& size : sizes) {
         EXPECT_EQ(NewBitmapSurface(size[0], size[1]), 0u) << size[0] << " x " << size[1];
     }
@@ -40,7 +40,8 @@ TEST_F(Surfaces, NewBitmapSurfaceRefusesImpossibleSizes) {
 TEST_F(Surfaces, AControlSurfaceStartsInTheFaceColour) {
     const Handle control = NewHandle();
     ASSERT_TRUE(RegisterControlSurface(control, 7, 5));
-    for (Colour c : PixelsOf(control)) ASSERT_EQ(c, FACE);
+    for (Colour c : PixelsOf(control))
+        ASSERT_EQ(c, FACE);
 }
 
 TEST_F(Surfaces, RegisterControlSurfaceRefusesZeroAndTakenHandles) {
@@ -138,7 +139,8 @@ TEST_F(Surfaces, TheTargetIsKeptPerThread) {
 TEST_F(Surfaces, PixelsStayAtTheirAddressWhileOtherSurfacesAreMade) {
     const Handle first = NewBitmapSurface(3, 3);
     const Colour* before = SurfacePixels(first, nullptr, nullptr);
-    for (int i = 0; i < 2000; ++i) ASSERT_NE(NewBitmapSurface(1, 1), 0u);
+    for (int i = 0; i < 2000; ++i)
+        ASSERT_NE(NewBitmapSurface(1, 1), 0u);
     EXPECT_EQ(SurfacePixels(first, nullptr, nullptr), before);
     EXPECT_EQ(SurfacePixels(NewHandle(), nullptr, nullptr), nullptr);
 }
@@ -165,9 +167,9 @@ TEST_F(Surfaces, AnImmediateControlShowsEachDrawnAreaAtOnce) {
     DrawBox(25, 15, 35, 25, 0, 0, 0, 0);
     ClearSurface(0xFFFFFF, 0);
     CopySurfaceAt(bitmap, 0, 28, 18, 9);
-    const std::vector<Presentation> expected = {
-        {canvas, 3, 4, 4, 5},   {canvas, 4, 5, 11, 10}, {canvas, 0, 0, 12, 12},
-        {canvas, 24, 14, 30, 20}, {canvas, 0, 0, 30, 20}, {canvas, 0, 0, 30, 20}};
+    const std::vector<Presentation> expected = {{canvas, 3, 4, 4, 5},   {canvas, 4, 5, 11, 10},
+                                                {canvas, 0, 0, 12, 12}, {canvas, 24, 14, 30, 20},
+                                                {canvas, 0, 0, 30, 20}, {canvas, 0, 0, 30, 20}};
     EXPECT_EQ(Presented(), expected);
 }
 

@@ -26,16 +26,20 @@ template <typename ColourAt> Handle MakePicture(int width, int height, ColourAt 
     const Handle surface = NewBitmapSurface(width, height);
     AttachSurface(surface, 0, false);
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) SetSurfacePixel(x, y, colourAt(x, y));
+        for (int x = 0; x < width; ++x)
+            SetSurfacePixel(x, y, colourAt(x, y));
     }
     return surface;
 }
 
 inline std::string Describe(const WriteResult& result) {
     switch (result.outcome) {
-    case WriteOutcome::Written: return result.reason.empty() ? "Written" : "Written?" + result.reason;
-    case WriteOutcome::NothingDone: return "NothingDone";
-    case WriteOutcome::Failed: return "Failed: " + result.reason;
+    case WriteOutcome::Written:
+        return result.reason.empty() ? "Written" : "Written?" + result.reason;
+    case WriteOutcome::NothingDone:
+        return "NothingDone";
+    case WriteOutcome::Failed:
+        return "Failed: " + result.reason;
     }
     return "?";
 }
@@ -52,7 +56,8 @@ inline std::vector<unsigned char> ReadBytes(const std::string& utf8Path) {
 inline std::uint32_t ReadLE(const std::vector<unsigned char>& bytes, std::size_t offset,
                             int width) {
     std::uint32_t value = 0;
-    for (int i = width - 1; i >= 0; --i) value = (value << 8) | bytes.at(offset + std::size_t(i));
+    for (int i = width - 1; i >= 0; --i)
+        value = (value << 8) | bytes.at(offset + std::size_t(i));
     return value;
 }
 

@@ -16,14 +16,22 @@ enum class Mix { Copy, NotSourceOrTarget, NotSource, SourceAndNotTarget, Xor, An
 
 Mix MixOf(std::uint32_t code) {
     switch (code) {
-    case 2: return Mix::NotOr;
-    case 4: return Mix::NotSource;
-    case 5: return Mix::SourceAndNotTarget;
-    case 7: return Mix::Xor;
-    case 9: return Mix::And;
-    case 12: return Mix::NotSourceOrTarget;
-    case 15: return Mix::Or;
-    default: return Mix::Copy; // 0, 1, 3, 6, 8, 10, 11, 13, 14 and anything outside 0..15
+    case 2:
+        return Mix::NotOr;
+    case 4:
+        return Mix::NotSource;
+    case 5:
+        return Mix::SourceAndNotTarget;
+    case 7:
+        return Mix::Xor;
+    case 9:
+        return Mix::And;
+    case 12:
+        return Mix::NotSourceOrTarget;
+    case 15:
+        return Mix::Or;
+    default:
+        return Mix::Copy; // 0, 1, 3, 6, 8, 10, 11, 13, 14 and anything outside 0..15
     }
 }
 
@@ -32,7 +40,9 @@ template <typename Combine>
 void MixRows(Colour* target, std::size_t targetStride, const Colour* source,
              std::size_t sourceStride, int width, int rows, Combine combine) {
     for (int r = 0; r < rows; ++r) {
-        for (int x = 0; x < width; ++x) target[x] = combine(source[x], target[x]) & COLOUR_BITS;
+        for (int x = 0; x < width; ++x) {
+            target[x] = combine(source[x], target[x]) & COLOUR_BITS;
+        }
         target += targetStride;
         source += sourceStride;
     }
@@ -63,13 +73,27 @@ void MixBlock(Mix mix, Destination over, Colour* target, std::size_t targetStrid
                         std::size_t(width) * sizeof(Colour));
         }
         break;
-    case Mix::NotOr: run([](Colour s, Colour d) { return ~(s | d); }); break;
-    case Mix::NotSource: run([](Colour s, Colour) { return ~s; }); break;
-    case Mix::SourceAndNotTarget: run([](Colour s, Colour d) { return s & ~d; }); break;
-    case Mix::Xor: run([](Colour s, Colour d) { return s ^ d; }); break;
-    case Mix::And: run([](Colour s, Colour d) { return s & d; }); break;
-    case Mix::NotSourceOrTarget: run([](Colour s, Colour d) { return ~s | d; }); break;
-    case Mix::Or: run([](Colour s, Colour d) { return s | d; }); break;
+    case Mix::NotOr:
+        run([](Colour s, Colour d) { return ~(s | d); });
+        break;
+    case Mix::NotSource:
+        run([](Colour s, Colour) { return ~s; });
+        break;
+    case Mix::SourceAndNotTarget:
+        run([](Colour s, Colour d) { return s & ~d; });
+        break;
+    case Mix::Xor:
+        run([](Colour s, Colour d) { return s ^ d; });
+        break;
+    case Mix::And:
+        run([](Colour s, Colour d) { return s & d; });
+        break;
+    case Mix::NotSourceOrTarget:
+        run([](Colour s, Colour d) { return ~s | d; });
+        break;
+    case Mix::Or:
+        run([](Colour s, Colour d) { return s | d; });
+        break;
     }
 }
 

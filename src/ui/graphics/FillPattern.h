@@ -15,7 +15,9 @@ namespace graphics {
 
 constexpr int SOLID_FILL = 0;
 
-inline int FillStyleOf(int style) { return style >= 1 && style <= 6 ? style : SOLID_FILL; }
+inline int FillStyleOf(int style) {
+    return style >= 1 && style <= 6 ? style : SOLID_FILL;
+}
 
 inline bool HatchInk(int style, int x, int y) {
     const bool horizontal = (y & 7) == 0;
@@ -23,19 +25,25 @@ inline bool HatchInk(int style, int x, int y) {
     const bool falling = ((x - y) & 7) == 0;
     const bool rising = ((x + y) & 7) == 0;
     switch (style) {
-    case 1: return horizontal;
-    case 2: return vertical;
-    case 3: return falling;
-    case 4: return rising;
-    case 5: return horizontal || vertical;
-    case 6: return falling || rising;
-    default: return true;
+    case 1:
+        return horizontal;
+    case 2:
+        return vertical;
+    case 3:
+        return falling;
+    case 4:
+        return rising;
+    case 5:
+        return horizontal || vertical;
+    case 6:
+        return falling || rising;
+    default:
+        return true;
     }
 }
 
 // Fills pixels left..right-1 of row y (already clipped) in the given style.
-inline void FillSpan(SurfaceRecord& surface, int y, int left, int right, Colour colour,
-                     int style) {
+inline void FillSpan(SurfaceRecord& surface, int y, int left, int right, Colour colour, int style) {
     if (left >= right) return;
     Colour* row = surface.row(y);
     if (style == SOLID_FILL) {

@@ -35,8 +35,8 @@ struct SurfaceRecord {
     int width = 0;
     int height = 0;
     bool deferred = true;
-    PixelRect dirty;   // drawn since last shown
-    int lastX = 0;     // the point last drawn or cleared to
+    PixelRect dirty; // drawn since last shown
+    int lastX = 0;   // the point last drawn or cleared to
     int lastY = 0;
     Colour foreground = WINDOW_TEXT_COLOUR;
     Colour background = FACE_COLOUR;
@@ -47,9 +47,7 @@ struct SurfaceRecord {
     Colour pendingFill = 0;
 
     Colour* row(int y) { return pixels.get() + std::size_t(y) * std::size_t(width); }
-    const Colour* row(int y) const {
-        return pixels.get() + std::size_t(y) * std::size_t(width);
-    }
+    const Colour* row(int y) const { return pixels.get() + std::size_t(y) * std::size_t(width); }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 };
 

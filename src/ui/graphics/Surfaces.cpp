@@ -26,7 +26,9 @@ unsigned generation = 1;
 thread_local SurfaceRecord* currentTarget = nullptr;
 thread_local unsigned targetGeneration = 0;
 
-Handle NoControl(Handle, int) { return 0; }
+Handle NoControl(Handle, int) {
+    return 0;
+}
 void PresentNothing(Handle, int, int, int, int) {}
 ControlFinder controlFinder = NoControl;
 SurfacePresenter surfacePresenter = PresentNothing;
@@ -103,8 +105,7 @@ bool RegisterControlSurface(Handle control, int width, int height) {
     auto record = NewRecord(control, SurfaceKind::GraphicControl, width, height);
     if (!record) return false;
     record->deferred = false;
-    std::fill_n(record->pixels.get(), std::size_t(width) * std::size_t(height),
-                record->background);
+    std::fill_n(record->pixels.get(), std::size_t(width) * std::size_t(height), record->background);
     SurfaceRecord* surface = record.get();
     registry.emplace(control, std::move(record));
     if (!controlRegistered && graphics::Target() == nullptr) SetTarget(surface);
