@@ -1,0 +1,25 @@
+#pragma once
+// Replacing a file's whole content without ever leaving it half-written. This
+// is the only code of the writer that talks to the operating system's file
+// calls; a port to another system replaces its .cpp file.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+struct FileReplaceResult {
+    bool written = false;
+    std::string reason; // the system's reason (UTF-8) when not written
+};
+
+// Gives the file at `path` exactly the given bytes. A symbolic link is
+// followed to the file it names. The bytes go to a temporary file in that
+// file's folder, which is flushed to disk and renamed over the file, keeping
+// an existing file's permissions. When no temporary file can be made there but
+// the existing file is writable, the file is rewritten in place and, should
+// that fail, given back its old content. On failure the temporary file is
+// removed and the old file keeps its content. A file that exists but may not
+// be written is refused, as is a folder.
+FileReplaceResult ReplaceFileContents(const std::filesystem::path& path, const std::uint8_t* bytes,
+                                      std::size_t size);

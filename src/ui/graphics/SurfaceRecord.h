@@ -1,0 +1,73 @@
+#pragma once
+// The record kept for each drawing surface, and what the operations of this
+// folder share: finding surfaces, the current target, and showing drawn areas.
+
+#include "ui/graphics/Surfaces.h"
+
+#include <cstddef>
+#include <cstdlib>
+#include <memory>
+
+namespace graphics {
+
+// Pixel values keep the top byte zero; results of NOT and of colours passed in
+// with a top byte are cut to the low 24 bits.
+constexpr Colour COLOUR_BITS = 0x00FFFFFF;
+constexpr Colour WINDOW_TEXT_COLOUR = 0x000000;
+constexpr Colour FACE_COLOUR = 0xF0F0F0;
+
+// An area of pixels, right and bottom exclusive; empty when it covers none.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool empty() const { return left >= right || top >= bottom; }
+};
+
+struct FreePixels {
+    void operator()(Colour* pixels) const { std::free(pixels); }
+};
+
+struct SurfaceRecord {
+    Handle handle = 0;
+    SurfaceKind kind = SurfaceKind::OffscreenBitmap;
+    int width = 0;
+    int height = 0;
+    bool deferred = true;
+    PixelRect dirty; // drawn since last shown
+    int lastX = 0;   // the point last drawn or cleared to
+    int lastY = 0;
+    Colour foreground = WINDOW_TEXT_COLOUR;
+    Colour background = FACE_COLOUR;
+    std::unique_ptr<Colour[], FreePixels> pixels; // width * height, never reallocated
+    // A solid clear of an off-screen bitmap waits here until its pixels are
+    // next needed, so that the clear and a copy over it take one pass.
+    bool fillPending = false;
+    Colour pendingFill = 0;
+
+    Colour* row(int y) { return pixels.get() + std::size_t(y) * std::size_t(width); }
+    const Colour* row(int y) const { return pixels.get() + std::size_t(y) * std::size_t(width); }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+};
+
+// Puts a pending fill into the pixels. Every operation that reads or draws
+// pixels settles the surface first, except the copies, which settle it in
+// the same pass as they mix.
+void SettlePixels(SurfaceRecord& surface);
+
+// The surface named by a control of `owner` (through the control finder) or
+// by `owner` itself; nullptr when neither is a surface.
+SurfaceRecord* FindSurface(Handle owner, int id);
+
+// This thread's current target, or nullptr.
+SurfaceRecord* Target();
+
+// Adds the area, clipped to the surface, to its dirty rectangle and shows the
+// dirty rectangle at once unless the surface is deferred.
+void MarkDrawn(SurfaceRecord& surface, PixelRect area);
+inline void MarkAllDrawn(SurfaceRecord& surface) {
+    MarkDrawn(surface, PixelRect{0, 0, surface.width, surface.height});
+}
+
+} // namespace graphics

@@ -1,0 +1,178 @@
+#include "ui/graphics/Surfaces.h"
+
+#include "ui/Handles.h"
+#include "ui/graphics/SurfaceRecord.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+
+using graphics::PixelRect;
+using graphics::SurfaceRecord;
+
+namespace {
+
+// Bounds that keep every size computation well inside 32-bit ints and a
+// surface's buffer within half a gigabyte.
+constexpr int MAX_SIDE = 1 << 15;
+constexpr std::int64_t MAX_PIXELS = std::int64_t(1) << 27;
+
+std::unordered_map<Handle, std::unique_ptr<SurfaceRecord>> registry;
+bool controlRegistered = false;
+
+// The target is kept per thread. Resetting bumps the generation, so a target
+// remembered by any thread from before the reset no longer counts.
+unsigned generation = 1;
+thread_local SurfaceRecord* currentTarget = nullptr;
+thread_local unsigned targetGeneration = 0;
+
+Handle NoControl(Handle, int) {
+    return 0;
+}
+void PresentNothing(Handle, int, int, int, int) {}
+ControlFinder controlFinder = NoControl;
+SurfacePresenter surfacePresenter = PresentNothing;
+
+void SetTarget(SurfaceRecord* surface) {
+    currentTarget = surface;
+    targetGeneration = generation;
+}
+
+// A record with a zeroed buffer of width x height (at least one element, so a
+// surface with no pixels still has a buffer address), or nullptr.
+std::unique_ptr<SurfaceRecord> NewRecord(Handle handle, SurfaceKind kind, int width, int height) {
+    if (width < 0 || height < 0 || width > MAX_SIDE || height > MAX_SIDE) return nullptr;
+    if (std::int64_t(width) * height > MAX_PIXELS) return nullptr;
+    const std::size_t count = std::max<std::size_t>(1, std::size_t(width) * std::size_t(height));
+    // calloc hands out zeroed pages lazily: a large bitmap costs nothing until drawn on.
+    auto* pixels = static_cast<Colour*>(std::calloc(count, sizeof(Colour)));
+    if (pixels == nullptr) return nullptr;
+    auto record = std::make_unique<SurfaceRecord>();
+    record->pixels.reset(pixels);
+    record->handle = handle;
+    record->kind = kind;
+    record->width = width;
+    record->height = height;
+    record->deferred = true;
+    return record;
+}
+
+} // namespace
+
+namespace graphics {
+
+SurfaceRecord* Target() {
+    return targetGeneration == generation ? currentTarget : nullptr;
+}
+
+SurfaceRecord* FindSurface(Handle owner, int id) {
+    Handle handle = controlFinder(owner, id);
+    if (handle == 0) handle = owner;
+    if (SurfaceRecord* target = Target(); target != nullptr && target->handle == handle) {
+        return target;
+    }
+    const auto found = registry.find(handle);
+    return found == registry.end() ? nullptr : found->second.get();
+}
+
+void MarkDrawn(SurfaceRecord& surface, PixelRect area) {
+    area.left = std::max(area.left, 0);
+    area.top = std::max(area.top, 0);
+    area.right = std::min(area.right, surface.width);
+    area.bottom = std::min(area.bottom, surface.height);
+    PixelRect& dirty = surface.dirty;
+    if (!area.empty()) {
+        if (dirty.empty()) {
+            dirty = area;
+        } else {
+            dirty.left = std::min(dirty.left, area.left);
+            dirty.top = std::min(dirty.top, area.top);
+            dirty.right = std::max(dirty.right, area.right);
+            dirty.bottom = std::max(dirty.bottom, area.bottom);
+        }
+    }
+    if (surface.deferred || surface.kind != SurfaceKind::GraphicControl || dirty.empty()) return;
+    // Emptied before presenting, so a presenter that draws again starts afresh.
+    const PixelRect shown = dirty;
+    dirty = PixelRect{};
+    surfacePresenter(surface.handle, shown.left, shown.top, shown.right, shown.bottom);
+}
+
+} // namespace graphics
+
+bool RegisterControlSurface(Handle control, int width, int height) {
+    if (control == 0 || registry.contains(control)) return false;
+    auto record = NewRecord(control, SurfaceKind::GraphicControl, width, height);
+    if (!record) return false;
+    record->deferred = false;
+    std::fill_n(record->pixels.get(), std::size_t(width) * std::size_t(height), record->background);
+    SurfaceRecord* surface = record.get();
+    registry.emplace(control, std::move(record));
+    if (!controlRegistered && graphics::Target() == nullptr) SetTarget(surface);
+    controlRegistered = true;
+    return true;
+}
+
+Handle NewBitmapSurface(int width, int height) {
+    if (width < 1 || height < 1) return 0;
+    const Handle handle = NewHandle();
+    auto record = NewRecord(handle, SurfaceKind::OffscreenBitmap, width, height);
+    if (!record) return 0;
+    registry.emplace(handle, std::move(record));
+    return handle;
+}
+
+Handle NewBitmapSurfaceFrom(int width, int height, const Colour* pixels) {
+    const Handle handle = NewBitmapSurface(width, height);
+    if (handle == 0 || pixels == nullptr) return handle;
+    SurfaceRecord& record = *registry.at(handle);
+    const std::size_t count = std::size_t(width) * std::size_t(height);
+    Colour* to = record.pixels.get();
+    for (std::size_t k = 0; k < count; ++k) to[k] = pixels[k] & graphics::COLOUR_BITS;
+    return handle;
+}
+
+const Colour* SurfacePixels(Handle surface, int* width, int* height) {
+    const auto found = registry.find(surface);
+    if (found == registry.end()) return nullptr;
+    if (width != nullptr) *width = found->second->width;
+    if (height != nullptr) *height = found->second->height;
+    graphics::SettlePixels(*found->second);
+    return found->second->pixels.get();
+}
+
+Handle CurrentSurface() {
+    const SurfaceRecord* target = graphics::Target();
+    return target == nullptr ? 0 : target->handle;
+}
+
+void SetControlFinder(ControlFinder finder) {
+    controlFinder = finder != nullptr ? finder : NoControl;
+}
+
+void SetSurfacePresenter(SurfacePresenter presenter) {
+    surfacePresenter = presenter != nullptr ? presenter : PresentNothing;
+}
+
+void AttachSurface(Handle owner, int id, bool deferred) {
+    SurfaceRecord* surface = graphics::FindSurface(owner, id);
+    SetTarget(surface);
+    if (surface != nullptr) {
+        surface->deferred = deferred || surface->kind == SurfaceKind::OffscreenBitmap;
+    }
+}
+
+void RedrawSurface() {
+    SurfaceRecord* target = graphics::Target();
+    if (target == nullptr) return;
+    target->dirty = PixelRect{};
+    if (target->kind != SurfaceKind::GraphicControl) return;
+    surfacePresenter(target->handle, 0, 0, target->width, target->height);
+}
+
+void ResetSurfacesForTests() {
+    registry.clear();
+    controlRegistered = false;
+    ++generation;
+    SetTarget(nullptr);
+}

@@ -1,0 +1,117 @@
+// The drawing the editor does all the time, each against a plain loop that
+// does the same work straight on a buffer:
+// - the cell boxes of a 500 x 500 picture magnified ten times (at most 2x);
+// - refreshing the view: a clear, an AND copy of the paper and a plain copy
+//   onto the canvas (at most 3x one memcpy of the view).
+
+#include "ui/Handles.h"
+#include "ui/graphics/Surfaces.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int CELLS = 500;     // the picture's side
+constexpr int PITCH = 10;      // one cell per picture pixel
+constexpr int BOX = PITCH + 1; // neighbouring boxes share their outline
+constexpr int PAPER = 5000;    // the magnified picture's side
+constexpr int VIEW_WIDTH = 1200;
+constexpr int VIEW_HEIGHT = 950;
+constexpr Colour GRID = 0x000000;
+
+const std::vector<Colour>& PictureColours() {
+    static const std::vector<Colour> colours = [] {
+        std::mt19937 random(5);
+        std::vector<Colour> c(CELLS * CELLS);
+        for (Colour& colour : c)
+            colour = random() & 0xFFFFFF;
+        return c;
+    }();
+    return colours;
+}
+
+void BaselineCellBoxesStraightIntoABuffer(benchmark::State& state) {
+    std::vector<Colour> paper(std::size_t(PAPER) * PAPER);
+    const std::vector<Colour>& colours = PictureColours();
+    for (auto _ : state) {
+        for (int j = 0; j < CELLS; ++j) {
+            for (int i = 0; i < CELLS; ++i) {
+                const int x0 = i * PITCH, y0 = j * PITCH;
+                // The last row and column of boxes reach one pixel past the paper.
+                const int rows = std::min(BOX, PAPER - y0), columns = std::min(BOX, PAPER - x0);
+                const Colour fill = colours[std::size_t(j) * CELLS + i];
+                for (int r = 0; r < rows; ++r) {
+                    Colour* row = paper.data() + std::size_t(y0 + r) * PAPER + x0;
+                    if (r == 0 || r == BOX - 1) {
+                        std::fill_n(row, columns, GRID);
+                        continue;
+                    }
+                    row[0] = GRID;
+                    std::fill(row + 1, row + std::min(BOX - 1, columns), fill);
+                    if (columns == BOX) row[BOX - 1] = GRID;
+                }
+            }
+        }
+        benchmark::DoNotOptimize(paper.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BaselineCellBoxesStraightIntoABuffer)->Unit(benchmark::kMillisecond);
+
+void CellBoxesWithAttachAndDrawBox(benchmark::State& state) {
+    ResetSurfacesForTests();
+    const Handle paper = NewBitmapSurface(PAPER, PAPER);
+    const std::vector<Colour>& colours = PictureColours();
+    for (auto _ : state) {
+        for (int j = 0; j < CELLS; ++j) {
+            for (int i = 0; i < CELLS; ++i) {
+                AttachSurface(paper, 0, false);
+                DrawBox(i * PITCH, j * PITCH, i * PITCH + BOX, j * PITCH + BOX, 0, GRID,
+                        colours[std::size_t(j) * CELLS + i], 0);
+            }
+        }
+        benchmark::DoNotOptimize(SurfacePixels(paper, nullptr, nullptr));
+        benchmark::ClobberMemory();
+    }
+    ResetSurfacesForTests();
+}
+BENCHMARK(CellBoxesWithAttachAndDrawBox)->Unit(benchmark::kMillisecond);
+
+void BaselineMemcpyOfTheView(benchmark::State& state) {
+    const std::size_t count = std::size_t(VIEW_WIDTH) * VIEW_HEIGHT;
+    std::vector<Colour> from(count, 0x123456), to(count);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), count * sizeof(Colour));
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BaselineMemcpyOfTheView)->Unit(benchmark::kMicrosecond);
+
+void ViewRefreshClearAndCopyAndCopy(benchmark::State& state) {
+    ResetSurfacesForTests();
+    const Handle paper = NewBitmapSurface(PAPER, PAPER);
+    AttachSurface(paper, 0, false);
+    ClearSurface(0x00FF00FF, 0);
+    const Handle view = NewBitmapSurface(VIEW_WIDTH, VIEW_HEIGHT);
+    const Handle canvas = NewHandle();
+    RegisterControlSurface(canvas, VIEW_WIDTH - 2, VIEW_HEIGHT - 2);
+    for (auto _ : state) {
+        AttachSurface(view, 0, false);
+        ClearSurface(0xC0C0C0, 0);
+        CopySurfaceAt(paper, 0, -1000, -800, 9);
+        AttachSurface(canvas, 0, false);
+        CopySurface(view, 0, 0xCC0020);
+        benchmark::DoNotOptimize(SurfacePixels(canvas, nullptr, nullptr));
+        benchmark::ClobberMemory();
+    }
+    ResetSurfacesForTests();
+}
+BENCHMARK(ViewRefreshClearAndCopyAndCopy)->Unit(benchmark::kMicrosecond);
+
+} // namespace
