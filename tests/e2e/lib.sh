@@ -18,9 +18,16 @@ trap cleanup EXIT
 # Milliseconds since the epoch, for the timings the tests log.
 now_ms() { date +%s%3N; }
 
+# The editor keeps its settings file beside its executable, so each test runs
+# a copy of its own: tests that run at the same time never share that file.
+EDITOR_COPY="$WORK/bin/velmora-bitmap"
+SETTINGS_FILE="$WORK/bin/Configuracion.ini"
+mkdir -p "$WORK/bin"
+[[ -x "$EDITOR_COPY" ]] || cp "$EDITOR" "$EDITOR_COPY"
+
 # start_editor FOLDER: starts the editor with FOLDER as its current directory.
 start_editor() {
-  (cd "$1" && exec "$EDITOR") >"$LOG" 2>&1 &
+  (cd "$1" && exec "$EDITOR_COPY") >>"$LOG" 2>&1 &
   EDITOR_PID=$!
 }
 
@@ -49,7 +56,11 @@ wait_no_window() {
 }
 
 editor_running() { kill -0 "$EDITOR_PID" 2>/dev/null; }
-editor_gone() { ! kill -0 "$EDITOR_PID" 2>/dev/null; }
+# Gone, or a zombie this shell has not collected yet.
+editor_gone() {
+  ! kill -0 "$EDITOR_PID" 2>/dev/null ||
+    [[ "$(awk '{ print $3 }' "/proc/$EDITOR_PID/stat" 2>/dev/null)" == Z ]]
+}
 
 # wait_exit [SECONDS]: waits for the editor to end and sets EXIT_STATUS.
 # (Not meant for $(...): only this shell can collect its child's status.)
