@@ -119,7 +119,7 @@ int CreateTemporaryBeside(const fs::path& file, mode_t mode, fs::path& temporary
         unsigned(std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     for (int attempt = 0; attempt < TEMPORARY_NAME_TRIES; ++attempt) {
-        temporary = folder / (".bmp-save-" + std::to_string(names()) + ".tmp");
+        temporary = folder / (".saving-" + std::to_string(names()) + ".tmp");
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) return fd;
         if (errno != EEXIST) break;
@@ -192,7 +192,7 @@ FileReplaceResult WriteStream(const fs::path& file, const std::uint8_t* bytes, s
 } // namespace
 
 FileReplaceResult ReplaceFileContents(const fs::path& path, const std::uint8_t* bytes,
-                                      std::size_t size) {
+                                      std::size_t size, NoTemporaryFile fallback) {
     fs::path file = path;
     struct stat old {};
     bool exists = false;
@@ -207,7 +207,10 @@ FileReplaceResult ReplaceFileContents(const fs::path& path, const std::uint8_t* 
     // A new file gets the usual permissions (the umask applies); an existing
     // file's own are put on the temporary file before it takes its place.
     const int fd = CreateTemporaryBeside(file, exists ? 0600 : 0666, temporary, error);
-    if (fd < 0) return exists ? RewriteInPlace(file, bytes, size) : Failed(error);
+    if (fd < 0) {
+        const bool inPlace = exists && fallback == NoTemporaryFile::RewriteInPlace;
+        return inPlace ? RewriteInPlace(file, bytes, size) : Failed(error);
+    }
     if (FillTemporary(fd, exists ? &old : nullptr, bytes, size, error) &&
         ::rename(temporary.c_str(), file.c_str()) == 0) {
         // The folder is not flushed as well: should the system stop before it

@@ -1,6 +1,7 @@
 #include "settings/IniFile.h"
 
-#include "settings/AtomicWrite.h"
+#include "imagefile/FileReplace.h"
+#include "imagefile/Utf8Path.h"
 #include "settings/BoundedRead.h"
 #include "settings/IniText.h"
 #include "settings/SettingsFile.h"
@@ -27,5 +28,10 @@ bool WriteIniValues(const std::string& utf8Path, std::string_view section,
     std::string text = file.bytes;
     for (const IniEntry& entry : entries)
         text = SetIniValue(text, section, entry.key, entry.value);
-    return ReplaceFileContents(utf8Path, text);
+    // Never rewritten in place: a settings file is whole, old or new, even
+    // when the editor stops half-way.
+    return ReplaceFileContents(PathFromUtf8(utf8Path),
+                               reinterpret_cast<const std::uint8_t*>(text.data()), text.size(),
+                               NoTemporaryFile::Fail)
+        .written;
 }

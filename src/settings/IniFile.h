@@ -19,7 +19,7 @@ struct IniEntry {
 
 // Sets every entry in section, creating the file and the section when
 // missing and keeping every other line as it was, in one replacement of the
-// whole file (AtomicWrite.h). Writes nothing and gives false when the file
+// whole file (imagefile/FileReplace.h). Writes nothing and gives false when the file
 // exists but cannot be read whole (unreadable, or longer than the limit), so
 // that its content is never lost, or when the replacement fails.
 bool WriteIniValues(const std::string& utf8Path, std::string_view section,

@@ -4,12 +4,16 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <unistd.h>
 
 namespace {
 std::string ScratchFile() {
-    return "/tmp/velmora-fuzz-probe-" + std::to_string(getpid()) + ".bmp";
+    static const std::string path =
+        "/tmp/velmora-fuzz-probe-" + std::to_string(getpid()) + ".bmp";
+    std::atexit([] { std::remove(path.c_str()); });
+    return path;
 }
 } // namespace
 

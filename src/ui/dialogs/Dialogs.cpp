@@ -144,10 +144,9 @@ void AddControl(Handle dialog, std::int32_t id, std::int32_t kind, const std::st
     if (kind == KIND_GRAPHIC) {
         EnsureSurfaceHooks();
         const int border = (style & WS_BORDER) ? 1 : 0;
+        // The first graphic control becomes the drawing target when there is none.
         RegisterControlSurface(handle, std::max(0, rect.width() - 2 * border),
                                std::max(0, rect.height() - 2 * border));
-        // The first graphic control becomes the drawing target when there is none.
-        if (CurrentSurface() == 0) AttachSurface(dialog, id, false);
     }
 }
 
