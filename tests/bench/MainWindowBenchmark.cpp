@@ -81,9 +81,9 @@ void MainWindowInitialisationForFiveHundredSquare(benchmark::State& state) {
         editing.ImageWidth = SIDE;
         editing.ImageHeight = SIDE;
         editing.ImageBitmap = NewBitmapSurfaceFrom(SIDE, SIDE, baseline::PictureColours().data());
-        editing.MainWindow = NewDialog(UNITS_PIXELS, 0, "Velmora - Editor Bitmap ...", 200, 100,
-                                       VIEW_WIDTH, VIEW_HEIGHT, MAIN_WINDOW_STYLE_AT_STARTUP,
-                                       WS_EX_CONTROLPARENT);
+        editing.MainWindow =
+            NewDialog(UNITS_PIXELS, 0, "Velmora - Editor Bitmap ...", 200, 100, VIEW_WIDTH,
+                      VIEW_HEIGHT, MAIN_WINDOW_STYLE_AT_STARTUP, WS_EX_CONTROLPARENT);
         BuildMainMenu(editing.MainWindow);
         state.ResumeTiming();
 

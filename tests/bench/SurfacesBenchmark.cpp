@@ -22,8 +22,8 @@ using baseline::BOX;
 using baseline::CELLS;
 using baseline::GRID;
 using baseline::PAPER;
-using baseline::PITCH;
 using baseline::PictureColours;
+using baseline::PITCH;
 constexpr int VIEW_WIDTH = 1200;
 constexpr int VIEW_HEIGHT = 950;
 

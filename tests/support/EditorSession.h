@@ -80,9 +80,9 @@ class EditorSession {
         state.ImageWidth = width;
         state.ImageHeight = height;
         state.ImageBitmap = NewBitmapSurfaceFrom(width, height, pixels.data());
-        state.MainWindow = NewDialog(UNITS_PIXELS, 0, "Velmora - Editor Bitmap ...", 200, 100,
-                                     VIEW_WIDTH, VIEW_HEIGHT, MAIN_WINDOW_STYLE_AT_STARTUP,
-                                     WS_EX_CONTROLPARENT);
+        state.MainWindow =
+            NewDialog(UNITS_PIXELS, 0, "Velmora - Editor Bitmap ...", 200, 100, VIEW_WIDTH,
+                      VIEW_HEIGHT, MAIN_WINDOW_STYLE_AT_STARTUP, WS_EX_CONTROLPARENT);
         BuildMainMenu(state.MainWindow);
         MainWindowHandler(state.MainWindow, WM_INITDIALOG, state.MainWindow, 0);
     }

@@ -33,12 +33,12 @@ class CanvasView : public testing::Test {
     }
     static testing::AssertionResult CanvasShowsPaperAt(int ox, int oy) {
         const auto paper = [](int px, int py) { return ExpectedPaperPixel(image, px, py); };
-        return SurfaceShows(session->Canvas(), SURFACE_WIDTH, SURFACE_HEIGHT, [&](int x, int y) {
-            return ExpectedCanvasPixel(paper, ox, oy, x, y);
-        });
+        return SurfaceShows(session->Canvas(), SURFACE_WIDTH, SURFACE_HEIGHT,
+                            [&](int x, int y) { return ExpectedCanvasPixel(paper, ox, oy, x, y); });
     }
     static Colour CanvasPixel(int x, int y) {
-        return SurfacePixels(session->Canvas(), nullptr, nullptr)[std::size_t(y) * SURFACE_WIDTH + x];
+        return SurfacePixels(session->Canvas(), nullptr,
+                             nullptr)[std::size_t(y) * SURFACE_WIDTH + x];
     }
 
     static std::unique_ptr<EditorSession> session;
@@ -53,10 +53,12 @@ TEST_F(CanvasView, AtTheOriginShowsColumns0To118AndRows0To93AndPartOfTheNext) {
     EXPECT_TRUE(CanvasShowsPaperAt(0, 0));
     // Column 119: its left line at x 1190, then 7 of its 9 interior pixels.
     EXPECT_EQ(CanvasPixel(1190, 5), BLACK);
-    for (int x = 1191; x < SURFACE_WIDTH; ++x) EXPECT_EQ(CanvasPixel(x, 5), image.at(119, 0)) << x;
+    for (int x = 1191; x < SURFACE_WIDTH; ++x)
+        EXPECT_EQ(CanvasPixel(x, 5), image.at(119, 0)) << x;
     // Row 94: its top line at y 940, then 7 of its 9 interior rows.
     EXPECT_EQ(CanvasPixel(5, 940), BLACK);
-    for (int y = 941; y < SURFACE_HEIGHT; ++y) EXPECT_EQ(CanvasPixel(5, y), image.at(0, 94)) << y;
+    for (int y = 941; y < SURFACE_HEIGHT; ++y)
+        EXPECT_EQ(CanvasPixel(5, y), image.at(0, 94)) << y;
     EXPECT_EQ(CanvasPixel(1197, 947), image.at(119, 94));
 }
 
@@ -67,8 +69,11 @@ TEST_F(CanvasView, RefreshLeavesTheCanvasAsTheDrawingTarget) {
 
 TEST_F(CanvasView, PaperWhollyOutsideLeavesTheCanvasWhiteAndThePaperAsItWas) {
     const SurfaceCopy paper = CopyOf(Editing().ZoomBitmap);
-    for (const auto& [ox, oy] : {std::pair{-5000, 0}, {0, -5000}, {SURFACE_WIDTH, 0},
-                                 {0, SURFACE_HEIGHT}, {-40000, 30000}}) {
+    for (const auto& [ox, oy] : {std::pair{-5000, 0},
+                                 {0, -5000},
+                                 {SURFACE_WIDTH, 0},
+                                 {0, SURFACE_HEIGHT},
+                                 {-40000, 30000}}) {
         MoveViewTo(ox, oy);
         EXPECT_TRUE(SurfaceShows(session->Canvas(), SURFACE_WIDTH, SURFACE_HEIGHT,
                                  [](int, int) { return WHITE; }))
@@ -81,7 +86,9 @@ struct Offset {
     int x, y;
 };
 
-void PrintTo(const Offset& o, std::ostream* out) { *out << "(" << o.x << ", " << o.y << ")"; }
+void PrintTo(const Offset& o, std::ostream* out) {
+    *out << "(" << o.x << ", " << o.y << ")";
+}
 
 class CanvasViewAtOffset : public CanvasView, public testing::WithParamInterface<Offset> {};
 
@@ -94,11 +101,11 @@ TEST_P(CanvasViewAtOffset, ShowsThePaperShiftedAndWhiteElsewhere) {
 // Offsets that are not multiples of ten move the grid lines to 10k + offset;
 // positive ones leave a white band at the left or top; near -5000 only the
 // paper's last columns or rows remain, with white after them.
-INSTANTIATE_TEST_SUITE_P(
-    Offsets, CanvasViewAtOffset,
-    testing::Values(Offset{0, 0}, Offset{-3, -7}, Offset{-1234, -567}, Offset{-3802, -4052},
-                    Offset{-4999, -4999}, Offset{15, 23}, Offset{37, 0}, Offset{0, 900},
-                    Offset{1197, 947}, Offset{-10, 13}, Offset{-4990, 0}));
+INSTANTIATE_TEST_SUITE_P(Offsets, CanvasViewAtOffset,
+                         testing::Values(Offset{0, 0}, Offset{-3, -7}, Offset{-1234, -567},
+                                         Offset{-3802, -4052}, Offset{-4999, -4999}, Offset{15, 23},
+                                         Offset{37, 0}, Offset{0, 900}, Offset{1197, 947},
+                                         Offset{-10, 13}, Offset{-4990, 0}));
 
 TEST(CanvasFirstView, IsThePaperAtTheOriginOnceInitialisationIsDone) {
     EditorSession session;

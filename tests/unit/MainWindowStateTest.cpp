@@ -28,14 +28,18 @@ constexpr std::array<ModeItem, 5> MODE_ITEMS{{
     {CmdModeRealColourBlock, EditRealColourBlock, "Editar Color Real Multiple"},
 }};
 
-void PrintTo(const ModeItem& item, std::ostream* out) { *out << "'" << item.text << "'"; }
+void PrintTo(const ModeItem& item, std::ostream* out) {
+    *out << "'" << item.text << "'";
+}
 
 // "Only <text> checked", or which items are checked and which are not.
 std::string CheckMarks() {
     std::string marks;
     for (const ModeItem& item : MODE_ITEMS) {
         const std::uint32_t state = GetMenuItemState(MenuBar, item.command);
-        marks += std::string(item.text) + (state == MFS_CHECKED ? ": checked; " : state == 0 ? ": -; " : ": ?; ");
+        marks += std::string(item.text) + (state == MFS_CHECKED ? ": checked; "
+                                           : state == 0         ? ": -; "
+                                                                : ": ?; ");
     }
     return marks;
 }
@@ -43,7 +47,8 @@ std::string CheckMarks() {
 std::string OnlyChecked(const char* text) {
     std::string marks;
     for (const ModeItem& item : MODE_ITEMS)
-        marks += std::string(item.text) + (std::string(item.text) == text ? ": checked; " : ": -; ");
+        marks +=
+            std::string(item.text) + (std::string(item.text) == text ? ": checked; " : ": -; ");
     return marks;
 }
 
@@ -55,9 +60,9 @@ class MainWindowState : public testing::Test {
 
 TEST_F(MainWindowState, InitialisationSetsUpEveryPartOfTheState) {
     session.folder().write("Configuracion.ini",
-                           {'[', 'M', 'u', 'l', 't', 'i', 'p', 'l', 'e', ']', '\r', '\n', 'a',
-                            'n', 'c', 'h', 'o', '=', '5', '\r', '\n', 'a', 'l', 't', 'o', '=',
-                            '7', '\r', '\n'});
+                           {'[',  'M',  'u', 'l', 't', 'i', 'p', 'l',  'e', ']',
+                            '\r', '\n', 'a', 'n', 'c', 'h', 'o', '=',  '5', '\r',
+                            '\n', 'a',  'l', 't', 'o', '=', '7', '\r', '\n'});
     Editing().ButtonDown = 1;
     OpenSmallImage();
     const EditingState& state = Editing();

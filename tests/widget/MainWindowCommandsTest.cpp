@@ -33,7 +33,9 @@ struct DispatchCase {
     std::int32_t mode;             // the mouse mode afterwards (the start mode is 0)
 };
 
-void PrintTo(const DispatchCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const DispatchCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CommandDispatch : public testing::TestWithParam<DispatchCase> {};
 
@@ -67,8 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         DispatchCase{"TransparentBlock", CmdModeTransparentBlock, {}, EditTransparentBlock},
         DispatchCase{"RealColourBlock", CmdModeRealColourBlock, {}, EditRealColourBlock},
         DispatchCase{"CanvasNotification", CanvasControlId, {}, MovePaper},
-        DispatchCase{"Zero", 0, {}, MovePaper},
-        DispatchCase{"BelowTheRange", 19003, {}, MovePaper},
+        DispatchCase{"Zero", 0, {}, MovePaper}, DispatchCase{"BelowTheRange", 19003, {}, MovePaper},
         DispatchCase{"AboveTheRange", 19012, {}, MovePaper}),
     [](const testing::TestParamInfo<DispatchCase>& info) { return std::string(info.param.name); });
 

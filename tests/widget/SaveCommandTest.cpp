@@ -50,7 +50,8 @@ class SaveCommand : public testing::Test {
         const Handle loaded = LoadBitmapFile(path, 0, 0, 0);
         const SurfaceCopy copy = CopyOf(loaded);
         if (copy.width != 47 || copy.height != 33)
-            return testing::AssertionFailure() << path << " holds " << copy.width << " x " << copy.height;
+            return testing::AssertionFailure()
+                   << path << " holds " << copy.width << " x " << copy.height;
         if (copy.pixels != picture) return testing::AssertionFailure() << path << " differs";
         return testing::AssertionSuccess();
     }
@@ -61,7 +62,8 @@ class SaveCommand : public testing::Test {
 };
 
 TEST_F(SaveCommand, AcceptedProposalWritesTheImageAndSaysSo) {
-    const WindowAnswerer answerer = Save([](QFileDialog& chooser) { static_cast<QDialog&>(chooser).accept(); });
+    const WindowAnswerer answerer =
+        Save([](QFileDialog& chooser) { static_cast<QDialog&>(chooser).accept(); });
 
     ASSERT_EQ(answerer.choosers.size(), 1u);
     EXPECT_EQ(answerer.choosers[0].title, "Navegador de ficheros para imagen");
@@ -81,7 +83,8 @@ TEST_F(SaveCommand, FailedWriteShowsThePathAndTheReasonAndNoSuccess) {
         Save([&](QFileDialog& chooser) { WindowAnswerer::TypeAndAccept(chooser, impossible); });
 
     ASSERT_EQ(answerer.seen.size(), 2u);
-    const std::string prefix = "message: Programador|No se pudo grabar el bitmap : \n" + impossible + "\n";
+    const std::string prefix =
+        "message: Programador|No se pudo grabar el bitmap : \n" + impossible + "\n";
     ASSERT_EQ(answerer.seen[1].substr(0, prefix.size()), prefix) << answerer.seen[1];
     const std::string reason = answerer.seen[1].substr(prefix.size());
     EXPECT_FALSE(reason.empty());
@@ -116,7 +119,8 @@ TEST_F(SaveCommand, SavingTwiceProposesTheLastFileAndOverwritesItWithoutAsking) 
 
     PaintCell(0, 0, Editing().TransparentColour);
     picture[0] = Editing().TransparentColour;
-    const WindowAnswerer second = Save([](QFileDialog& chooser) { static_cast<QDialog&>(chooser).accept(); });
+    const WindowAnswerer second =
+        Save([](QFileDialog& chooser) { static_cast<QDialog&>(chooser).accept(); });
     ASSERT_EQ(second.choosers.size(), 1u);
     EXPECT_EQ(second.choosers[0].proposedName, "nuevo.bmp");
     EXPECT_EQ(second.seen, (std::vector<std::string>{"chooser", SAVED_SEEN}));

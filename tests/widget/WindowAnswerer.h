@@ -104,8 +104,10 @@ class WindowAnswerer {
     static void CloseEverything() {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (!w->isVisible()) continue;
-            if (auto* dialog = qobject_cast<QDialog*>(w)) dialog->reject();
-            else if (w->windowTitle() == QString::fromUtf8(SETTINGS_WINDOW_TITLE)) PressExit(*w);
+            if (auto* dialog = qobject_cast<QDialog*>(w))
+                dialog->reject();
+            else if (w->windowTitle() == QString::fromUtf8(SETTINGS_WINDOW_TITLE))
+                PressExit(*w);
         }
     }
 };
