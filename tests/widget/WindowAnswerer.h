@@ -5,6 +5,7 @@
 // settings window (its "Salir" pressed). A watchdog closes whatever is still
 // open after a few seconds, so a wrong answer can never hang a test.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -66,8 +67,12 @@ class WindowAnswerer {
         command();
     }
 
-    // Types a full path into the chooser's name box and accepts it.
+    // Types a full path into the chooser's name box and accepts it. A file
+    // still selected in the chooser's list (the proposed one) would win over
+    // the typed name, as it does when a user clicks a file and then types.
     static void TypeAndAccept(QFileDialog& chooser, const std::string& path) {
+        for (QAbstractItemView* view : chooser.findChildren<QAbstractItemView*>())
+            view->clearSelection();
         if (auto* edit = chooser.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             edit->setText(QString::fromStdString(path));
         static_cast<QDialog&>(chooser).accept();
