@@ -4,6 +4,8 @@
 // - refreshing the view: a clear, an AND copy of the paper and a plain copy
 //   onto the canvas (at most 3x one memcpy of the view).
 
+#include "CellBoxBaseline.h"
+
 #include "ui/Handles.h"
 #include "ui/graphics/Surfaces.h"
 
@@ -16,47 +18,20 @@
 
 namespace {
 
-constexpr int CELLS = 500;     // the picture's side
-constexpr int PITCH = 10;      // one cell per picture pixel
-constexpr int BOX = PITCH + 1; // neighbouring boxes share their outline
-constexpr int PAPER = 5000;    // the magnified picture's side
+using baseline::BOX;
+using baseline::CELLS;
+using baseline::GRID;
+using baseline::PAPER;
+using baseline::PictureColours;
+using baseline::PITCH;
 constexpr int VIEW_WIDTH = 1200;
 constexpr int VIEW_HEIGHT = 950;
-constexpr Colour GRID = 0x000000;
-
-const std::vector<Colour>& PictureColours() {
-    static const std::vector<Colour> colours = [] {
-        std::mt19937 random(5);
-        std::vector<Colour> c(CELLS * CELLS);
-        for (Colour& colour : c)
-            colour = random() & 0xFFFFFF;
-        return c;
-    }();
-    return colours;
-}
 
 void BaselineCellBoxesStraightIntoABuffer(benchmark::State& state) {
     std::vector<Colour> paper(std::size_t(PAPER) * PAPER);
     const std::vector<Colour>& colours = PictureColours();
     for (auto _ : state) {
-        for (int j = 0; j < CELLS; ++j) {
-            for (int i = 0; i < CELLS; ++i) {
-                const int x0 = i * PITCH, y0 = j * PITCH;
-                // The last row and column of boxes reach one pixel past the paper.
-                const int rows = std::min(BOX, PAPER - y0), columns = std::min(BOX, PAPER - x0);
-                const Colour fill = colours[std::size_t(j) * CELLS + i];
-                for (int r = 0; r < rows; ++r) {
-                    Colour* row = paper.data() + std::size_t(y0 + r) * PAPER + x0;
-                    if (r == 0 || r == BOX - 1) {
-                        std::fill_n(row, columns, GRID);
-                        continue;
-                    }
-                    row[0] = GRID;
-                    std::fill(row + 1, row + std::min(BOX - 1, columns), fill);
-                    if (columns == BOX) row[BOX - 1] = GRID;
-                }
-            }
-        }
+        baseline::DrawCellBoxes(paper.data(), colours);
         benchmark::DoNotOptimize(paper.data());
         benchmark::ClobberMemory();
     }

@@ -1,0 +1,119 @@
+#pragma once
+// Brings up the editor's main window as start-up does, without showing it:
+// the window services on Qt's offscreen platform, a picture of the test's own
+// in ImageBitmap, the main window with its menu bar, and the initialisation
+// message. Every session starts from the program's state at process start
+// and keeps its settings file in a folder of its own.
+
+#include "TempFolder.h"
+
+#include "app/MainMenu.h"
+#include "app/MainWindow.h"
+#include "canvas/EditingState.h"
+#include "imagefile/ImageFile.h"
+#include "settings/SettingsPath.h"
+#include "ui/Application.h"
+#include "ui/Messages.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/dialogs/Styles.h"
+#include "ui/graphics/Surfaces.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+// The window services on the offscreen platform unless the caller chose one.
+inline void StartOffscreenServices() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform == nullptr || *platform == '\0') ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "editor-test";
+    static char* argv[] = {name, nullptr};
+    StartUiServices(argc, argv);
+}
+
+// width x height random colours, row-major. None is black, so a grid line
+// can never pass for a cell's colour.
+inline std::vector<Colour> RandomPicture(int width, int height, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<Colour> pixels(std::size_t(width) * std::size_t(height));
+    for (Colour& c : pixels) {
+        c = random() & 0xFFFFFF;
+        if (c == 0) c = 0x010203;
+    }
+    return pixels;
+}
+
+// What the main window is created with at start-up.
+constexpr std::uint32_t MAIN_WINDOW_STYLE_AT_STARTUP = 0x94CE08D4;
+
+class EditorSession {
+  public:
+    EditorSession() {
+        StartOffscreenServices();
+        ResetSurfacesForTests();
+        ResetEditingState();
+        ImageFileName.clear();
+        ImageFolder.clear();
+        SettingsDialogOpen = 0;
+        SetSettingsFolderForTests(m_folder.file(""));
+    }
+    ~EditorSession() {
+        if (Editing().MainWindow != 0) EndModal(Editing().MainWindow, 0);
+        MenuBar = 0;
+        ResetSurfacesForTests();
+        ResetEditingState();
+        ImageFileName.clear();
+        ImageFolder.clear();
+        SettingsDialogOpen = 0;
+        SetSettingsFolderForTests("");
+    }
+    EditorSession(const EditorSession&) = delete;
+    EditorSession& operator=(const EditorSession&) = delete;
+
+    // Start-up's part (the image loaded, the window made with its menu) and
+    // the modal run's first message.
+    void Open(int width, int height, const std::vector<Colour>& pixels) {
+        EditingState& state = Editing();
+        state.MouseMode = MovePaper;
+        state.ImageWidth = width;
+        state.ImageHeight = height;
+        state.ImageBitmap = NewBitmapSurfaceFrom(width, height, pixels.data());
+        state.MainWindow =
+            NewDialog(UNITS_PIXELS, 0, "Velmora - Editor Bitmap ...", 200, 100, VIEW_WIDTH,
+                      VIEW_HEIGHT, MAIN_WINDOW_STYLE_AT_STARTUP, WS_EX_CONTROLPARENT);
+        BuildMainMenu(state.MainWindow);
+        MainWindowHandler(state.MainWindow, WM_INITDIALOG, state.MainWindow, 0);
+    }
+
+    // A menu command as the menu sends it: the id in the low word, lParam 0.
+    void Command(std::uint32_t id) const {
+        MainWindowHandler(Editing().MainWindow, WM_COMMAND, MakeWParam(int(id), 0), 0);
+    }
+
+    Handle Canvas() const { return GetControlHandle(Editing().MainWindow, CanvasControlId); }
+
+    const TempFolder& folder() const { return m_folder; }
+
+  private:
+    TempFolder m_folder;
+};
+
+// A copy of a surface's pixels (row-major), with its size.
+struct SurfaceCopy {
+    int width = 0;
+    int height = 0;
+    std::vector<Colour> pixels;
+    Colour at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + x]; }
+    bool operator==(const SurfaceCopy&) const = default;
+};
+
+inline SurfaceCopy CopyOf(Handle surface) {
+    SurfaceCopy copy;
+    const Colour* pixels = SurfacePixels(surface, &copy.width, &copy.height);
+    if (pixels != nullptr) {
+        copy.pixels.assign(pixels, pixels + std::size_t(copy.width) * std::size_t(copy.height));
+    }
+    return copy;
+}
