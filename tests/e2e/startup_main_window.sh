@@ -3,10 +3,10 @@
 # inside; a close request ends the editor with status 0.
 source "$(dirname "$0")/lib.sh"
 
-cp "$SAMPLES/picture-500x500.bmp" "$WORK/dibujo grande ñ.bmp"
+cp "$SAMPLES/picture-500x500.bmp" "$WORK/dibujo grande.bmp"
 start_editor "$SAMPLES"
 chooser=$(wait_window '^Navegador de ficheros para imagen$')
-type_into "$chooser" "$WORK/dibujo grande ñ.bmp"
+type_into "$chooser" "$WORK/dibujo grande.bmp"
 pressed=$(now_ms)
 press Return
 main=$(wait_window "$MAIN_TITLE")
