@@ -1,0 +1,169 @@
+#pragma once
+// What the canvas input tests share: the editor's real main window, built by
+// its own initialisation on Qt's offscreen platform (never shown), over an
+// image whose every pixel has a colour of its own; synthetic messages to
+// CanvasProc; the pixels of the image, the paper and the canvas; and a count
+// of the canvas's refreshes.
+
+#include "app/MainWindow.h"
+#include "canvas/CanvasInput.h"
+#include "canvas/EditingState.h"
+#include "canvas/Rendering.h"
+#include "ui/Application.h"
+#include "ui/Messages.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/dialogs/Styles.h"
+#include "ui/graphics/Surfaces.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+// Never magenta, black or white, and different for every (i, j) of an image
+// of up to 256 x 256 pixels.
+inline Colour LoadedColour(int i, int j) {
+    return Rgb(std::uint8_t(i), std::uint8_t(j), std::uint8_t(0x80 + (i + j) % 64));
+}
+
+inline int& Presentations() {
+    static int count = 0;
+    return count;
+}
+inline void CountPresentation(Handle, int, int, int, int) {
+    ++Presentations();
+}
+
+inline void StartOffscreenUiServices() {
+    if (UiServicesStarted()) return;
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform == nullptr || *platform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "unit_canvasinput";
+    static char* argv[] = {name, nullptr};
+    StartUiServices(argc, argv);
+}
+
+class CanvasTest : public testing::Test {
+  protected:
+    static constexpr int W = 150;
+    static constexpr int H = 120;
+    // The first row and column of pixels outside the canvas's client area.
+    static constexpr int CLIENT_WIDTH = VIEW_WIDTH - 2;
+    static constexpr int CLIENT_HEIGHT = VIEW_HEIGHT - 2;
+
+    static void SetUpTestSuite() { StartOffscreenUiServices(); }
+    void SetUp() override { Open(W, H); }
+    void TearDown() override { Close(); }
+
+    // Starts the editor afresh on a width x height image, in "Mover papel"
+    // mode with blocks of 3 x 3, the way start-up and the main window do.
+    void Open(int width, int height) {
+        Close();
+        EditingState& state = Editing();
+        std::vector<Colour> pixels;
+        for (int j = 0; j < height; ++j)
+            for (int i = 0; i < width; ++i)
+                pixels.push_back(LoadedColour(i, j));
+        loaded = pixels;
+        state.ImageWidth = width;
+        state.ImageHeight = height;
+        state.ImageBitmap = NewBitmapSurfaceFrom(width, height, pixels.data());
+        state.MainWindow = NewDialog(UNITS_PIXELS, 0, "lienzo", 200, 100, VIEW_WIDTH, VIEW_HEIGHT,
+                                     0x94CE08D4, WS_EX_CONTROLPARENT);
+        state.MouseMode = MovePaper;
+        InitialiseMainWindow();
+        state.BlockWidth = 3;
+        state.BlockHeight = 3;
+        canvas = GetControlHandle(state.MainWindow, CanvasControlId);
+        ASSERT_NE(canvas, 0u);
+
+        // What one refresh shows of the canvas, to count refreshes by.
+        SetSurfacePresenter(CountPresentation);
+        Presentations() = 0;
+        RefreshCanvas();
+        presentationsPerRefresh = Presentations();
+        ASSERT_GT(presentationsPerRefresh, 0);
+        Presentations() = 0;
+    }
+
+    void Close() {
+        if (Editing().MainWindow != 0) EndModal(Editing().MainWindow, 0);
+        SetSurfacePresenter(nullptr);
+        ResetSurfacesForTests();
+        ResetEditingState();
+    }
+
+    LResult Send(MessageId message, WParam wParam, LParam lParam) {
+        return CanvasProc(canvas, message, wParam, lParam);
+    }
+    void Key(WParam virtualKey) { Send(WM_KEYDOWN, virtualKey, 1); }
+    void Wheel(int delta) { Send(WM_MOUSEWHEEL, MakeWParam(0, delta), MakeLParam(300, 300)); }
+    void Press(int x, int y) { Send(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(x, y)); }
+    void MoveHeld(int x, int y) { Send(WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(x, y)); }
+    void MoveFree(int x, int y) { Send(WM_MOUSEMOVE, 0, MakeLParam(x, y)); }
+    void Release(int x, int y) { Send(WM_LBUTTONUP, 0, MakeLParam(x, y)); }
+
+    // Refreshes since the last call.
+    int Refreshes() {
+        EXPECT_EQ(Presentations() % presentationsPerRefresh, 0) << "a partial refresh";
+        const int count = Presentations() / presentationsPerRefresh;
+        Presentations() = 0;
+        return count;
+    }
+
+    DragItem& Paper() { return Editing().DragItems.at(PAPER_ITEM); }
+    std::pair<int, int> Offset() { return {Paper().X, Paper().Y}; }
+    void SetOffset(int x, int y) {
+        Paper().X = x;
+        Paper().Y = y;
+    }
+    // Places the paper so that pixel (i, j)'s cell lies at canvas (100, 100)
+    // to (110, 110); its centre is then at (105, 105).
+    void ShowPixelAt100(int i, int j) { SetOffset(100 - CELL_SIZE * i, 100 - CELL_SIZE * j); }
+    void Mode(std::int32_t mode) { Editing().MouseMode = mode; }
+
+    static Colour PixelOf(Handle surface, int x, int y) {
+        int width = 0, height = 0;
+        const Colour* pixels = SurfacePixels(surface, &width, &height);
+        if (pixels == nullptr || x < 0 || y < 0 || x >= width || y >= height) return CLR_INVALID;
+        return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+    }
+    Colour ImagePixel(int i, int j) { return PixelOf(Editing().ImageBitmap, i, j); }
+    // The 9 x 9 interior of pixel (i, j)'s cell on the paper, by its centre.
+    Colour PaperCell(int i, int j) {
+        return PixelOf(Editing().ZoomBitmap, CELL_SIZE * i + 5, CELL_SIZE * j + 5);
+    }
+    Colour CanvasPixel(int x, int y) { return PixelOf(canvas, x, y); }
+
+    // The image as loaded with some pixels changed; checks every pixel of the
+    // image and every cell's interior on the paper against it.
+    void ExpectPicture(const std::vector<Colour>& expected) {
+        const EditingState& state = Editing();
+        int mismatches = 0;
+        for (int j = 0; j < state.ImageHeight; ++j) {
+            for (int i = 0; i < state.ImageWidth; ++i) {
+                const Colour want = expected[std::size_t(j) * state.ImageWidth + i];
+                if (ImagePixel(i, j) != want || PaperCell(i, j) != want) {
+                    if (++mismatches <= 5) {
+                        ADD_FAILURE() << "pixel (" << i << ", " << j << "): image " << std::hex
+                                      << ImagePixel(i, j) << ", paper " << PaperCell(i, j)
+                                      << ", expected " << want;
+                    }
+                }
+            }
+        }
+        EXPECT_EQ(mismatches, 0);
+    }
+    std::vector<Colour> With(std::vector<std::pair<int, int>> pixels, Colour colour) {
+        std::vector<Colour> picture = loaded;
+        for (auto [i, j] : pixels)
+            picture[std::size_t(j) * Editing().ImageWidth + i] = colour;
+        return picture;
+    }
+
+    Handle canvas = 0;
+    std::vector<Colour> loaded;
+    int presentationsPerRefresh = 0;
+};
