@@ -56,6 +56,17 @@ note "drag: the paper moved to (17, 13)"
 press Home
 expect_view 0 0
 
+# The canvas keeps the pointer from the press to the release: a drag out of
+# the window follows the pointer there and ends on the release outside, and
+# the paper then stays put under a pointer that comes back.
+xdotool mousemove "$(screen_x 1100)" "$(screen_y 300)" mousedown 1 \
+  mousemove $((WIN_X + 1230)) "$(screen_y 307)" mouseup 1 \
+  mousemove "$(screen_x 500)" "$(screen_y 500)" mousemove "$(screen_x 600)" "$(screen_y 520)"
+expect_view 129 7
+note "drag released outside the window: the paper moved to (129, 7)"
+press Home
+expect_view 0 0
+
 # choose_mode N: the Nth item (from 0) of "Raton" > "Izquierda", through the
 # menu: the first title, then the keyboard.
 choose_mode() {
@@ -70,14 +81,21 @@ choose_mode 1 # "Editar Transparencia "
 click_canvas 25 35 # pixel (2, 3)
 click_canvas 55 15 # pixel (5, 1)
 expect_view 0 0 2,3 5,1
+# A stroke from pixel (7, 5) out of the window, released there. Just left of
+# the canvas the position would still address column 0, but nothing is
+# painted outside the canvas; back over it with no button, nothing either.
+xdotool mousemove "$(screen_x 75)" "$(screen_y 55)" mousedown 1 \
+  mousemove "$(screen_x -5)" "$(screen_y 55)" mouseup 1 \
+  mousemove "$(screen_x 85)" "$(screen_y 55)" mousemove "$(screen_x 95)" "$(screen_y 65)"
+expect_view 0 0 2,3 5,1 7,5
 choose_mode 3 # "Editar Color Real "
 click_canvas 25 35
-expect_view 0 0 5,1
+expect_view 0 0 5,1 7,5
 choose_mode 2 # "Editar Transparencia Multiple", 3 x 3 by default
 click_canvas 135 95 # pixel (13, 9): the block reaches the corner (15, 11)
 BLOCK="13,9 14,9 15,9 13,10 14,10 15,10 13,11 14,11 15,11"
 # shellcheck disable=SC2086
-expect_view 0 0 5,1 $BLOCK
+expect_view 0 0 5,1 7,5 $BLOCK
 note "edits shown"
 
 # Save under the proposed name: "Archivos" > "Grabar", Return in the chooser.
@@ -93,7 +111,7 @@ press Return
 wait_no_window '^Programador$'
 
 # shellcheck disable=SC2086
-$MODEL saved "$WORK/expected.bmp" 5,1 $BLOCK
+$MODEL saved "$WORK/expected.bmp" 5,1 7,5 $BLOCK
 cmp "$IMAGE" "$WORK/expected.bmp" || fail "the saved file differs from the expected one"
 note "saved file matches byte for byte"
 
