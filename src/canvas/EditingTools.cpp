@@ -20,11 +20,11 @@ bool InsideImage(const EditingState& state, const PointedPixel& pixel) {
            pixel.j < state.ImageHeight;
 }
 
+enum class BlockColour { Transparent, RealColours };
+
 // The block whose top-left pixel is (i, j), clipped to the image's right and
 // bottom edges; with a pointed pixel inside the image nothing lies left of or
 // above it. Rows top to bottom, each left to right.
-enum class BlockColour { Transparent, RealColours };
-
 void PaintBlock(EditingState& state, int i, int j, BlockColour colour) {
     const int right = std::min(i + int(state.BlockWidth), int(state.ImageWidth));
     const int bottom = std::min(j + int(state.BlockHeight), int(state.ImageHeight));

@@ -114,6 +114,43 @@ TEST_F(Tools, WithAPositiveOffsetNinePixelsLeftOfThePaperStillAddressColumnZero)
     ExpectPicture(TransparentAt({{0, 0}}));
 }
 
+struct ModeCase {
+    std::int32_t mode;
+    Colour colour; // what pixel (3, 2) becomes, from a transparent start
+};
+
+class EveryEditingMode : public Tools, public testing::WithParamInterface<ModeCase> {};
+
+TEST_P(EveryEditingMode, APressInsideTheImagePaintsAndOneOutsidePaintsNothing) {
+    const ModeCase c = GetParam();
+    Editing().BlockWidth = 1;
+    Editing().BlockHeight = 1;
+    Mode(EditTransparent);
+    Press(35, 25);
+    Release(35, 25);
+    Refreshes();
+
+    Mode(c.mode);
+    SetOffset(-1000, -800);
+    for (auto [x, y] : Pixels{{505, 105}, {105, 405}, {CLIENT_WIDTH - 1, CLIENT_HEIGHT - 1}}) {
+        Press(x, y); // right of, below, and right of and below the image
+        EXPECT_EQ(Editing().ButtonDown, 1) << "mode " << c.mode;
+        Release(x, y);
+    }
+    EXPECT_EQ(Refreshes(), 0) << "mode " << c.mode;
+    SetOffset(0, 0);
+    Press(35, 25);
+    EXPECT_EQ(ImagePixel(3, 2), c.colour) << "mode " << c.mode;
+    EXPECT_EQ(PaperCell(3, 2), c.colour) << "mode " << c.mode;
+    EXPECT_EQ(Refreshes(), 1) << "mode " << c.mode;
+}
+
+INSTANTIATE_TEST_SUITE_P(CanvasTools, EveryEditingMode,
+                         testing::Values(ModeCase{EditTransparent, MAGENTA},
+                                         ModeCase{EditRealColour, LoadedColour(3, 2)},
+                                         ModeCase{EditTransparentBlock, MAGENTA},
+                                         ModeCase{EditRealColourBlock, LoadedColour(3, 2)}));
+
 TEST_F(Tools, NothingIsPaintedInMovePaperMode) {
     Press(35, 25);
     MoveHeld(45, 25);
