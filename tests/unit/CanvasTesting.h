@@ -45,6 +45,22 @@ inline void StartOffscreenUiServices() {
     StartUiServices(argc, argv);
 }
 
+// The editor the tests share: building one clears a 5000 x 5000 paper, which
+// costs far more than a test (most of all under the sanitizers), so a test
+// that wants an editor of the same size gets this one back as it was built.
+struct SharedEditor {
+    bool open = false;
+    int width = 0, height = 0;
+    EditingState asBuilt; // every variable right after initialisation
+    std::vector<Colour> loaded;
+    int presentationsPerRefresh = 0;
+};
+
+inline SharedEditor& Shared() {
+    static SharedEditor editor;
+    return editor;
+}
+
 class CanvasTest : public testing::Test {
   protected:
     static constexpr int W = 150;
@@ -55,46 +71,83 @@ class CanvasTest : public testing::Test {
 
     static void SetUpTestSuite() { StartOffscreenUiServices(); }
     void SetUp() override { Open(W, H); }
-    void TearDown() override { Close(); }
 
-    // Starts the editor afresh on a width x height image, in "Mover papel"
-    // mode with blocks of 3 x 3, the way start-up and the main window do.
+    // The editor on a width x height image, in "Mover papel" mode with blocks
+    // of 3 x 3, as start-up and the main window's initialisation leave it.
     void Open(int width, int height) {
-        Close();
+        SharedEditor& shared = Shared();
+        if (!shared.open || shared.width != width || shared.height != height) {
+            Build(width, height);
+        } else {
+            Restore();
+        }
+        canvas = GetControlHandle(Editing().MainWindow, CanvasControlId);
+        ASSERT_NE(canvas, 0u);
+        loaded = shared.loaded;
+        presentationsPerRefresh = shared.presentationsPerRefresh;
+        ASSERT_GT(presentationsPerRefresh, 0);
+        Presentations() = 0;
+    }
+
+  private:
+    static void Build(int width, int height) {
+        SharedEditor& shared = Shared();
+        if (shared.open) EndModal(shared.asBuilt.MainWindow, 0);
+        shared = SharedEditor{};
+        SetSurfacePresenter(nullptr);
+        ResetSurfacesForTests();
+        ResetEditingState();
+
         EditingState& state = Editing();
-        std::vector<Colour> pixels;
         for (int j = 0; j < height; ++j)
             for (int i = 0; i < width; ++i)
-                pixels.push_back(LoadedColour(i, j));
-        loaded = pixels;
+                shared.loaded.push_back(LoadedColour(i, j));
         state.ImageWidth = width;
         state.ImageHeight = height;
-        state.ImageBitmap = NewBitmapSurfaceFrom(width, height, pixels.data());
+        state.ImageBitmap = NewBitmapSurfaceFrom(width, height, shared.loaded.data());
         state.MainWindow = NewDialog(UNITS_PIXELS, 0, "lienzo", 200, 100, VIEW_WIDTH, VIEW_HEIGHT,
                                      0x94CE08D4, WS_EX_CONTROLPARENT);
         state.MouseMode = MovePaper;
         InitialiseMainWindow();
         state.BlockWidth = 3;
         state.BlockHeight = 3;
-        canvas = GetControlHandle(state.MainWindow, CanvasControlId);
-        ASSERT_NE(canvas, 0u);
 
         // What one refresh shows of the canvas, to count refreshes by.
         SetSurfacePresenter(CountPresentation);
         Presentations() = 0;
         RefreshCanvas();
-        presentationsPerRefresh = Presentations();
-        ASSERT_GT(presentationsPerRefresh, 0);
-        Presentations() = 0;
+        shared.presentationsPerRefresh = Presentations();
+
+        shared.asBuilt = state;
+        shared.width = width;
+        shared.height = height;
+        shared.open = true;
     }
 
-    void Close() {
-        if (Editing().MainWindow != 0) EndModal(Editing().MainWindow, 0);
-        SetSurfacePresenter(nullptr);
-        ResetSurfacesForTests();
-        ResetEditingState();
+    // Every variable back to its value after initialisation, and every pixel
+    // that differs from the image as loaded painted back, in the image and on
+    // the paper; then the canvas shows the first view again.
+    static void Restore() {
+        SharedEditor& shared = Shared();
+        Editing() = shared.asBuilt;
+        int imageWidth = 0, imageHeight = 0, paperWidth = 0, paperHeight = 0;
+        const Colour* image = SurfacePixels(Editing().ImageBitmap, &imageWidth, &imageHeight);
+        const Colour* paper = SurfacePixels(Editing().ZoomBitmap, &paperWidth, &paperHeight);
+        ASSERT_TRUE(image && paper && imageWidth == shared.width && paperWidth == ZOOM_SIZE);
+        for (int j = 0; j < shared.height; ++j) {
+            for (int i = 0; i < shared.width; ++i) {
+                const std::size_t at = std::size_t(j) * std::size_t(shared.width) + std::size_t(i);
+                const std::size_t centre = std::size_t(CELL_SIZE * j + 5) * std::size_t(ZOOM_SIZE) +
+                                           std::size_t(CELL_SIZE * i + 5);
+                const Colour want = shared.loaded[at];
+                if (image[at] != want || paper[centre] != want) PaintCell(i, j, want);
+            }
+        }
+        SetSurfacePresenter(CountPresentation);
+        RefreshCanvas();
     }
 
+  protected:
     LResult Send(MessageId message, WParam wParam, LParam lParam) {
         return CanvasProc(canvas, message, wParam, lParam);
     }
