@@ -3,7 +3,8 @@
 # with keys and a drag (the screen shows the grid shifted accordingly), mark
 # two pixels transparent, restore one, paint a 3 x 3 block at the image's
 # bottom-right corner, save under the proposed name, and find exactly the
-# expected bytes in the file.
+# expected bytes in the file. A drag and a stroke that end outside the window
+# end there.
 source "$(dirname "$0")/lib.sh"
 
 MODEL="/usr/bin/python3 $(dirname "$0")/canvas_model.py"
