@@ -4,11 +4,13 @@
 #include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/EventTranslation.h"
 #include "ui/dialogs/PointerTarget.h"
+#include "ui/dialogs/QtPixels.h"
 #include "ui/dialogs/Registry.h"
 #include "ui/graphics/Surfaces.h"
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegion>
 
 GraphicClient::GraphicClient(Handle control, QWidget* parent)
     : QWidget(parent), m_control(control) {
@@ -33,15 +35,22 @@ void GraphicClient::paintEvent(QPaintEvent* event) {
     int width = 0, height = 0;
     const Colour* pixels = SurfacePixels(m_control, &width, &height);
     QPainter painter(this);
-    if (!pixels) {
-        painter.fillRect(event->rect(), Qt::white);
-        return;
+    const QRect surfaceArea = pixels ? QRect(0, 0, width, height) : QRect();
+    const QRect shown = event->rect() & surfaceArea;
+    // Whatever the surface does not cover (it always covers a canvas's
+    // client area) is white.
+    for (const QRect& uncovered : QRegion(event->rect()).subtracted(shown)) {
+        painter.fillRect(uncovered, Qt::white);
     }
-    // 0x00BBGGRR in a little-endian word is the byte order R, G, B, X: the
-    // buffer is shown as it is, without a copy.
-    const QImage image(reinterpret_cast<const uchar*>(pixels), width, height,
-                       qsizetype(width) * 4, QImage::Format_RGBX8888);
-    painter.drawImage(event->rect(), image, event->rect());
+    if (shown.isEmpty()) return;
+    if (m_frame.size() != surfaceArea.size())
+        m_frame = QImage(surfaceArea.size(), QImage::Format_RGB32);
+    for (int y = shown.top(); y <= shown.bottom(); ++y) {
+        ConvertToQtPixels(pixels + std::size_t(y) * std::size_t(width) + std::size_t(shown.left()),
+                          reinterpret_cast<std::uint32_t*>(m_frame.scanLine(y)) + shown.left(),
+                          shown.width());
+    }
+    painter.drawImage(shown, m_frame, shown);
 }
 
 void GraphicClient::mousePressEvent(QMouseEvent* event) {
@@ -69,7 +78,8 @@ void GraphicClient::wheelEvent(QWheelEvent* event) {
     const std::optional<WParam> wParam = WheelWParam(*event);
     if (!wParam) return;
     event->accept();
-    SendControlMessage(m_control, WM_MOUSEWHEEL, *wParam, PackPosition(event->position().toPoint()));
+    SendControlMessage(m_control, WM_MOUSEWHEEL, *wParam,
+                       PackPosition(event->position().toPoint()));
 }
 
 void GraphicClient::keyPressEvent(QKeyEvent* event) {

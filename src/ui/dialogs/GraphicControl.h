@@ -7,6 +7,7 @@
 #include "ui/Types.h"
 
 #include <QFrame>
+#include <QImage>
 #include <QWidget>
 
 class GraphicClient : public QWidget {
@@ -25,6 +26,9 @@ class GraphicClient : public QWidget {
 
   private:
     Handle m_control;
+    // The surface's pixels in Qt's own 32-bit layout, refreshed for each
+    // repainted area: drawn from this format, a repaint is a plain copy.
+    QImage m_frame;
 };
 
 class GraphicControl : public QFrame {
