@@ -74,8 +74,12 @@ void ComposeView(std::int32_t x, std::int32_t y) {
 void ShowFirstView() {
     const EditingState& state = Editing();
     ComposeView(Paper().X, Paper().Y);
-    AttachSurface(state.MainWindow, CanvasControlId, false);
+    // The copy is held back and the redraw shows it: one repaint of the
+    // screen instead of two for the same picture. The canvas is left attached
+    // without deferral, as a plain attach would leave it.
+    AttachSurface(state.MainWindow, CanvasControlId, true);
     CopySurface(state.ViewBitmap, 0, PLAIN_COPY);
+    AttachSurface(state.MainWindow, CanvasControlId, false);
     RedrawSurface();
 }
 

@@ -44,7 +44,7 @@ window_exists() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
 # wait_window TITLE_REGEX [SECONDS]: prints the id of the visible window.
 wait_window() {
-  wait_until "${2:-20}" window_exists "$1" || fail "no window named '$1' appeared"
+  wait_until "${2:-30}" window_exists "$1" || fail "no window named '$1' appeared"
   xdotool search --onlyvisible --name "$1" | head -n 1
 }
 

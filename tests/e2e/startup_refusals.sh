@@ -3,10 +3,10 @@
 # box captioned "Programador"; after OK the editor ends with status 0.
 source "$(dirname "$0")/lib.sh"
 
-cp "$SAMPLES/too-wide-501x20.bmp" "$WORK/ancho de más.bmp"
+cp "$SAMPLES/too-wide-501x20.bmp" "$WORK/ancho de mas.bmp"
 head -c 20 "$SAMPLES/sprite-32x32.bmp" > "$WORK/cortado.bmp"
 
-for name in "ancho de más.bmp" "cortado.bmp"; do
+for name in "ancho de mas.bmp" "cortado.bmp"; do
   note "opening $name"
   start_editor "$WORK"
   choose_file "$WORK/$name"
