@@ -1,0 +1,28 @@
+# Reading the editor's interface through the accessibility bus. Source it
+# after lib.sh and call start_accessibility before start_editor.
+
+# Makes Qt publish its widgets and starts the session's accessibility bus.
+start_accessibility() {
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress >/dev/null || fail "no accessibility bus"
+}
+
+# window_texts TITLE: the texts of the window's text boxes, top to bottom,
+# one per line, joined with blanks.
+window_texts() {
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/window-texts.py" "$1" | paste -sd ' '
+}
+
+# wait_window_texts TITLE EXPECTED [SECONDS]: waits until window_texts gives
+# EXPECTED; fails with what it last read.
+wait_window_texts() {
+  local title=$1 expected=$2 seconds=${3:-10} seen=""
+  local limit=$(( $(now_ms) + seconds * 1000 ))
+  while :; do
+    seen=$(window_texts "$title" 2>/dev/null || true)
+    [[ "$seen" == "$expected" ]] && return 0
+    (( $(now_ms) < limit )) || fail "text boxes of '$title' read '$seen', not '$expected'"
+    sleep 0.1
+  done
+}
