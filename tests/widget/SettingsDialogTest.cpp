@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -49,6 +50,10 @@ struct ShownValues {
     const char* widthText;
     const char* heightText;
 };
+
+void PrintTo(const ShownValues& v, std::ostream* out) {
+    *out << v.width << " x " << v.height;
+}
 
 class ValuesAtOpening : public SettingsDialogTest,
                         public testing::WithParamInterface<ShownValues> {};
@@ -134,6 +139,10 @@ struct ExitCase {
     const char* heightText;
     std::int16_t width, height;
 };
+
+void PrintTo(const ExitCase& c, std::ostream* out) {
+    *out << "'" << c.widthText << "' x '" << c.heightText << "'";
+}
 
 class ExitButton : public SettingsDialogTest, public testing::WithParamInterface<ExitCase> {};
 
