@@ -5,4 +5,4 @@ set -euo pipefail
 script=$1
 rm -rf "$WORK" && mkdir -p "$WORK"
 export QT_QPA_PLATFORM=xcb
-exec dbus-run-session -- xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" bash "$script"
+exec dbus-run-session -- "$(dirname "$0")/with-private-xvfb.sh" "$script"
