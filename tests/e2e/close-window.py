@@ -12,4 +12,6 @@ delete = d.intern_atom("WM_DELETE_WINDOW")
 event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                      data=(32, [delete, X.CurrentTime, 0, 0, 0]))
 window.send_event(event, event_mask=X.NoEventMask)
-d.flush()
+# A round trip, not a mere flush: a request still unread when this client
+# disconnects can be dropped by the server, and the close request with it.
+d.sync()

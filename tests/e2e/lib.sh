@@ -73,7 +73,9 @@ wait_exit() {
 }
 
 # type_into WINDOW TEXT: gives WINDOW the focus and types TEXT into it.
+# Characters without a key (accents, "ñ") get one first, so none is lost.
 type_into() {
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/map-keys.py" "$2"
   xdotool windowfocus --sync "$1"
   xdotool type --delay 5 "$2"
 }

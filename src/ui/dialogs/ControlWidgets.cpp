@@ -6,6 +6,7 @@
 #include "ui/dialogs/GraphicControl.h"
 #include "ui/dialogs/Styles.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -15,19 +16,50 @@ EditBox::EditBox(Handle control, bool digitsOnly, QWidget* parent)
     connect(this, &QLineEdit::textChanged, this, [this] { NotifyDialog(m_control, EN_CHANGE); });
 }
 
+namespace {
+
+bool AllDigits(const QString& text) {
+    for (const QChar c : text) {
+        if (!c.isDigit()) return false;
+    }
+    return true;
+}
+
+QString DigitsOf(const QString& text) {
+    QString digits;
+    for (const QChar c : text) {
+        if (c.isDigit()) digits += c;
+    }
+    return digits;
+}
+
+} // namespace
+
 void EditBox::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
     const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
-    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-    if (m_digitsOnly && printable && !shortcut) {
-        for (const QChar c : typed) {
-            if (!c.isDigit()) {
-                event->accept();
-                return;
-            }
-        }
+    // Control without Alt is a shortcut (paste, select all) that types
+    // nothing; with Alt, or Alt alone, the line edit would insert the text.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool shortcut = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+    if (m_digitsOnly && printable && !shortcut && !AllDigits(typed)) {
+        event->accept();
+        return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void EditBox::inputMethodEvent(QInputMethodEvent* event) {
+    const QString committed = event->commitString();
+    if (!m_digitsOnly || AllDigits(committed)) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent digitsOnly(event->preeditString(), event->attributes());
+    digitsOnly.setCommitString(DigitsOf(committed), event->replacementStart(),
+                               event->replacementLength());
+    QLineEdit::inputMethodEvent(&digitsOnly);
+    event->accept();
 }
 
 void EditBox::focusInEvent(QFocusEvent* event) {

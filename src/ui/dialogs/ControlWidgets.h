@@ -21,13 +21,16 @@ QWidget* InputWidget(QWidget* controlWidget);
 LResult DefaultControlProc(Handle window, MessageId message, WParam wParam, LParam lParam);
 
 // A text box that notifies its dialog and, with ES_NUMBER, ignores typed
-// keys other than digits (pasted text still gets in).
+// characters other than digits, whether they come as keys (Alt and AltGr
+// combinations included) or composed by an input method; pasted or dropped
+// text still gets in.
 class EditBox : public QLineEdit {
   public:
     EditBox(Handle control, bool digitsOnly, QWidget* parent);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

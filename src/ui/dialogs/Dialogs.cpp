@@ -214,7 +214,11 @@ Handle GetFocusControl() {
 void SetFocusControl(Handle control) {
     const ControlRecord* record = FindControl(control);
     if (!record || !record->widget) return;
-    InputWidget(record->widget)->setFocus(Qt::OtherFocusReason);
+    QWidget* input = InputWidget(record->widget);
+    input->setFocus(Qt::OtherFocusReason);
+    // Focus on a control of an inactive window activates that window, as a
+    // click on it does; otherwise the keys would still go to the other one.
+    if (!input->window()->isActiveWindow()) input->window()->activateWindow();
 }
 
 bool IsLiveWindow(Handle window) { return FindDialog(window) || FindControl(window); }

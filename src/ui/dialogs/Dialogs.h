@@ -41,7 +41,8 @@ WindowProc SubclassControl(Handle control, WindowProc procedure);
 LResult CallWindowProc(WindowProc procedure, Handle window, MessageId message, WParam wParam,
                        LParam lParam);
 
-// The control that has the keyboard focus (0 if none of ours), and giving it.
+// The control that has the keyboard focus (0 if none of ours), and giving it
+// (which also activates the control's window).
 Handle GetFocusControl();
 void SetFocusControl(Handle control);
 
