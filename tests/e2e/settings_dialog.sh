@@ -57,13 +57,38 @@ set_field() {
   xdotool type --delay 5 "$2"
 }
 
-# Hook for the block tools, called while the editor runs with the new size:
-# choose "Raton" > "Izquierda" > "Editar Transparencia Multiple", click one
-# cell of the canvas, save with "Archivos" > "Grabar" and check that the
-# saved bitmap has a block of 2 x 4 magenta pixels there. Empty until the
-# block tools paint.
+# The block tools paint blocks of the new size: mark a 2 x 4 block from
+# pixel (14, 8) of the test image transparent, save under the proposed name,
+# and find exactly those pixels magenta in the saved file.
+MODEL="/usr/bin/python3 $(dirname "$0")/canvas_model.py"
 paint_block_and_check_saved_image() {
-  note "painting a 2 x 4 block: not checked yet (block tools)"
+  local X Y WIDTH HEIGHT SCREEN WINDOW shot="$WORK/shot.ppm"
+  eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+  local wx=$X wy=$Y
+  located() { import -window root -depth 8 "$shot" && $MODEL locate "$shot" "$wx" "$wy"; }
+  wait_until 20 located || fail "the first view never showed"
+  local cx cy
+  read -r cx cy < <($MODEL locate "$shot" "$wx" "$wy")
+
+  xdotool windowfocus --sync "$MAIN"
+  click_at $((wx + 20)) $((wy + 8)) # "Archivos", then to "Raton" > "Izquierda"
+  press Right Right Down Right Down Down Return # "Editar Transparencia Multiple"
+  click_at $((cx + 145)) $((cy + 85)) # pixel (14, 8)
+
+  xdotool windowfocus --sync "$MAIN"
+  click_at $((wx + 20)) $((wy + 8))
+  press Down Return # "Grabar"
+  local chooser box
+  chooser=$(wait_window '^Navegador de ficheros para imagen$')
+  xdotool windowfocus --sync "$chooser"
+  press Return
+  box=$(wait_window '^Programador$')
+  xdotool windowfocus --sync "$box"
+  press Return
+  wait_no_window '^Programador$'
+  $MODEL saved "$WORK/expected.bmp" 14,8 15,8 14,9 15,9 14,10 15,10 14,11 15,11
+  cmp "$WORK/dibujo.bmp" "$WORK/expected.bmp" || fail "the saved block is not 2 x 4"
+  note "a 2 x 4 block painted and saved"
 }
 
 expect_settings_file() {
@@ -76,7 +101,7 @@ expect_settings_file() {
 }
 
 start_accessibility
-cp "$SAMPLES/sprite-32x32.bmp" "$WORK/dibujo.bmp"
+$MODEL image "$WORK/dibujo.bmp"
 rm -f "$SETTINGS_FILE"
 
 note "first run: set the block size to 2 x 4"
