@@ -6,6 +6,8 @@
 #include "ui/dialogs/Styles.h"
 #include "ui/graphics/Surfaces.h"
 
+#include <algorithm>
+
 namespace {
 
 // Child, visible, a one-pixel border, and the notify bit without which the
@@ -17,6 +19,11 @@ constexpr int SOLID = 0;
 
 // The paper item of DragItems: its X and Y are the view offset.
 const DragItem& Paper() { return Editing().DragItems.at(PAPER_ITEM); }
+
+// White over [x1, x2) x [y1, y2) of the current target, when that is not empty.
+void FillWhite(int x1, int y1, int x2, int y2) {
+    if (x1 < x2 && y1 < y2) DrawBox(x1, y1, x2, y2, 0, BACKGROUND_COLOUR, BACKGROUND_COLOUR, SOLID);
+}
 
 } // namespace
 
@@ -84,8 +91,33 @@ void ShowFirstView() {
 }
 
 void RefreshCanvas() {
-    ClearToWhite(Editing().ViewBitmap);
-    ShowFirstView();
+    // The view is the paper at the view offset over white. Composing it
+    // straight into the canvas gives the canvas exactly the pixels that
+    // clearing ViewBitmap, ANDing the paper into it and copying it over would,
+    // in one pass over the canvas instead of three; ViewBitmap is not needed.
+    const EditingState& state = Editing();
+    const Handle canvas = GetControlHandle(state.MainWindow, CanvasControlId);
+    int width = 0, height = 0;
+    if (!SurfacePixels(canvas, &width, &height)) return;
+    AttachSurface(state.MainWindow, CanvasControlId, true);
+
+    const std::int64_t x = Paper().X, y = Paper().Y;
+    const auto clampTo = [](std::int64_t v, int limit) {
+        return int(std::clamp<std::int64_t>(v, 0, limit));
+    };
+    const int left = clampTo(x, width), right = clampTo(x + ZOOM_SIZE, width);
+    const int top = clampTo(y, height), bottom = clampTo(y + ZOOM_SIZE, height);
+    if (left >= right || top >= bottom) {
+        ClearSurface(BACKGROUND_COLOUR, SOLID);
+    } else {
+        FillWhite(0, 0, width, top);
+        FillWhite(0, bottom, width, height);
+        FillWhite(0, top, left, bottom);
+        FillWhite(right, top, width, bottom);
+        CopySurfaceAt(state.ZoomBitmap, 0, double(x), double(y), PLAIN_COPY);
+    }
+    AttachSurface(state.MainWindow, CanvasControlId, false);
+    RedrawSurface();
 }
 
 void PaintCell(std::int32_t i, std::int32_t j, Colour colour) {
