@@ -99,17 +99,7 @@ BLOCK="13,9 14,9 15,9 13,10 14,10 15,10 13,11 14,11 15,11"
 expect_view 0 0 5,1 7,5 $BLOCK
 note "edits shown"
 
-# Save under the proposed name: "Archivos" > "Grabar", Return in the chooser.
-xdotool windowfocus --sync "$main"
-xdotool mousemove $((WIN_X + 20)) $((WIN_Y + 8)) click 1
-press Down Return
-chooser=$(wait_window '^Navegador de ficheros para imagen$')
-xdotool windowfocus --sync "$chooser"
-press Return
-box=$(wait_window '^Programador$')
-xdotool windowfocus --sync "$box"
-press Return
-wait_no_window '^Programador$'
+save_with_proposed_name "$main"
 
 # shellcheck disable=SC2086
 $MODEL saved "$WORK/expected.bmp" 5,1 7,5 $BLOCK

@@ -103,3 +103,21 @@ window_size() {
 peak_memory_mb() { awk '/VmHWM/ { printf "%d\n", $2 / 1024 }' "/proc/$EDITOR_PID/status"; }
 
 MAIN_TITLE='^Velmora - Editor Bitmap \.\.\.$'
+
+# save_with_proposed_name MAIN: "Archivos" > "Grabar" (the first menu title is
+# at the bar's left end), Return in the save chooser, and OK in the box that
+# follows.
+save_with_proposed_name() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW chooser box
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool windowfocus --sync "$1"
+  xdotool mousemove $((X + 20)) $((Y + 8)) click 1
+  press Down Return
+  chooser=$(wait_window '^Navegador de ficheros para imagen$')
+  xdotool windowfocus --sync "$chooser"
+  press Return
+  box=$(wait_window '^Programador$')
+  xdotool windowfocus --sync "$box"
+  press Return
+  wait_no_window '^Programador$'
+}

@@ -75,17 +75,7 @@ paint_block_and_check_saved_image() {
   press Right Right Down Right Down Down Return # "Editar Transparencia Multiple"
   click_at $((cx + 145)) $((cy + 85)) # pixel (14, 8)
 
-  xdotool windowfocus --sync "$MAIN"
-  click_at $((wx + 20)) $((wy + 8))
-  press Down Return # "Grabar"
-  local chooser box
-  chooser=$(wait_window '^Navegador de ficheros para imagen$')
-  xdotool windowfocus --sync "$chooser"
-  press Return
-  box=$(wait_window '^Programador$')
-  xdotool windowfocus --sync "$box"
-  press Return
-  wait_no_window '^Programador$'
+  save_with_proposed_name "$MAIN"
   $MODEL saved "$WORK/expected.bmp" 14,8 15,8 14,9 15,9 14,10 15,10 14,11 15,11
   cmp "$WORK/dibujo.bmp" "$WORK/expected.bmp" || fail "the saved block is not 2 x 4"
   note "a 2 x 4 block painted and saved"
