@@ -51,32 +51,33 @@ class Descriptor {
     int m_fd;
 };
 
-bool WriteAll(int fd, const std::uint8_t* bytes, std::size_t size, int& error) {
-    while (size > 0) {
-        const ssize_t done = ::write(fd, bytes, size);
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) {
-            error = done < 0 ? errno : EIO;
+// Runs `step` (read or write) until all `size` bytes are done, retrying when
+// interrupted; a step that moves nothing counts as an I/O error.
+template <typename Step>
+bool TransferAll(std::size_t size, int& error, Step step) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t moved = step(done, size - done);
+        if (moved < 0 && errno == EINTR) continue;
+        if (moved <= 0) {
+            error = moved < 0 ? errno : EIO;
             return false;
         }
-        bytes += done;
-        size -= std::size_t(done);
+        done += std::size_t(moved);
     }
     return true;
 }
 
+bool WriteAll(int fd, const std::uint8_t* bytes, std::size_t size, int& error) {
+    return TransferAll(size, error, [&](std::size_t at, std::size_t left) {
+        return ::write(fd, bytes + at, left);
+    });
+}
+
 bool ReadAll(int fd, std::uint8_t* bytes, std::size_t size, int& error) {
-    while (size > 0) {
-        const ssize_t done = ::read(fd, bytes, size);
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) {
-            error = done < 0 ? errno : EIO;
-            return false;
-        }
-        bytes += done;
-        size -= std::size_t(done);
-    }
-    return true;
+    return TransferAll(size, error, [&](std::size_t at, std::size_t left) {
+        return ::read(fd, bytes + at, left);
+    });
 }
 
 // Follows symbolic links until `path` names what they finally point at, which
