@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool imagemagick dbus-bin dbus-x11 x11-utils
   at-spi2-core python3 python3-pyatspi python3-xlib
   fonts-dejavu-core
+  gcovr
 )
 
 missing=()

@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh all
-exec build/tests/bench/editor-benchmarks --benchmark_min_time=0.2 "$@"
+exec build/bench/editor-benchmarks --benchmark_min_time=0.2 "$@"

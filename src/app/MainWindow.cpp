@@ -3,11 +3,13 @@
 #include "app/Commands.h"
 #include "app/FileCommands.h"
 #include "app/MainMenu.h"
+#include "app/Texts.h"
 #include "canvas/EditingState.h"
 #include "canvas/Rendering.h"
 #include "settings/BlockSizeSettings.h"
 #include "settings/SettingsDialog.h"
 #include "ui/Messages.h"
+#include "ui/dialogs/Dialogs.h"
 #include "ui/graphics/Surfaces.h"
 
 std::int32_t SettingsDialogOpen = 0;
@@ -56,6 +58,14 @@ void InitialiseMainWindow() {
 
     state.TransparentColour = TRANSPARENT_KEY_COLOUR;
     state.ButtonDown = 0;
+}
+
+Handle OpenMainWindow() {
+    EditingState& state = Editing();
+    state.MainWindow = NewDialog(UNITS_PIXELS, 0, MAIN_WINDOW_TITLE, 200, 100, VIEW_WIDTH,
+                                 VIEW_HEIGHT, MAIN_WINDOW_STYLE, MAIN_WINDOW_EXTENDED_STYLE);
+    BuildMainMenu(state.MainWindow);
+    return state.MainWindow;
 }
 
 LResult MainWindowHandler(Handle, MessageId message, WParam wParam, LParam) {

@@ -3,11 +3,20 @@
 // starts, and the menu commands afterwards.
 
 #include "ui/Types.h"
+#include "ui/dialogs/Styles.h"
 
 #include <cstdint>
 
+// Caption, system menu, minimise box, sizing border, centred on the work area.
+constexpr std::uint32_t MAIN_WINDOW_STYLE = 0x94CE08D4;
+constexpr std::uint32_t MAIN_WINDOW_EXTENDED_STYLE = WS_EX_CONTROLPARENT;
+
 // 1 while the settings command runs its dialog; a second one does nothing.
 extern std::int32_t SettingsDialogOpen;
+
+// Creates the main window, hidden, with its client area the canvas's size, and
+// builds its menu bar. Start-up then runs it with MainWindowHandler.
+Handle OpenMainWindow();
 
 LResult MainWindowHandler(Handle window, MessageId message, WParam wParam, LParam lParam);
 

@@ -1,6 +1,5 @@
 #include "app/Startup.h"
 
-#include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/Texts.h"
 #include "canvas/EditingState.h"
@@ -9,15 +8,10 @@
 #include "imagefile/SizeProbe.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/MessageBox.h"
-#include "ui/dialogs/Styles.h"
 
 #include <string>
 
 namespace {
-
-// Caption, system menu, minimise box, sizing border, centred on the work area.
-constexpr std::uint32_t MAIN_WINDOW_STYLE = 0x94CE08D4;
-constexpr std::uint32_t MAIN_WINDOW_EXTENDED_STYLE = WS_EX_CONTROLPARENT;
 
 void ShowRefusal(const std::string& firstLine, const std::string& secondLine) {
     ShowMessageBox(firstLine + LINE_BREAK + secondLine + LINE_BREAK + APOLOGY_LINE,
@@ -49,9 +43,6 @@ int RunStartup() {
         return 0;
     }
 
-    state.MainWindow = NewDialog(UNITS_PIXELS, 0, MAIN_WINDOW_TITLE, 200, 100, VIEW_WIDTH,
-                                 VIEW_HEIGHT, MAIN_WINDOW_STYLE, MAIN_WINDOW_EXTENDED_STYLE);
-    BuildMainMenu(state.MainWindow);
-    RunModal(state.MainWindow, MainWindowHandler, nullptr);
+    RunModal(OpenMainWindow(), MainWindowHandler, nullptr);
     return 0;
 }

@@ -3,7 +3,7 @@
 // exact fields and bytes it feeds the loader. Patch single fields afterwards
 // with PutLE (BmpBytes.h) to make a file malformed.
 
-#include "BmpBytes.h"
+#include "BmpBytes.h" // old tests only: superseded by BitmapBytes.h
 
 #include "ui/Types.h"
 

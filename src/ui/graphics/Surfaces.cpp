@@ -141,6 +141,22 @@ const Colour* SurfacePixels(Handle surface, int* width, int* height) {
     return found->second->pixels.get();
 }
 
+std::vector<Colour> ReadSurfaceArea(Handle surface, int x, int y, int width, int height) {
+    const auto found = registry.find(surface);
+    if (found == registry.end() || width < 1 || height < 1) return {};
+    const SurfaceRecord& record = *found->second;
+    std::vector<Colour> area(std::size_t(width) * std::size_t(height), CLR_INVALID);
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const std::int64_t px = std::int64_t(x) + column, py = std::int64_t(y) + row;
+            if (px < 0 || py < 0 || px >= record.width || py >= record.height) continue;
+            area[std::size_t(row) * std::size_t(width) + std::size_t(column)] =
+                record.fillPending ? record.pendingFill : record.row(int(py))[px];
+        }
+    }
+    return area;
+}
+
 Handle CurrentSurface() {
     const SurfaceRecord* target = graphics::Target();
     return target == nullptr ? 0 : target->handle;

@@ -11,6 +11,7 @@
 #include "ui/Types.h"
 
 #include <cstdint>
+#include <vector>
 
 enum class SurfaceKind { GraphicControl, OffscreenBitmap };
 
@@ -40,6 +41,12 @@ Handle NewBitmapSurfaceFrom(int width, int height, const Colour* pixels);
 // call this again before each read: an off-screen bitmap's last clear may
 // reach its buffer only then. A control's buffer is always up to date.
 const Colour* SurfacePixels(Handle surface, int* width, int* height);
+
+// The colours of the width x height area whose top-left pixel is (x, y), row
+// by row, CLR_INVALID where the area leaves the surface; empty for a handle
+// that names no surface. Reads any surface without making it the target, in
+// the 0x00BBGGRR layout whatever the surface keeps inside.
+std::vector<Colour> ReadSurfaceArea(Handle surface, int x, int y, int width, int height);
 
 // The current drawing target, 0 if none.
 Handle CurrentSurface();

@@ -60,9 +60,7 @@ void WithEditorShown(const std::function<void(QWidget* canvas)>& body) {
     state.ImageWidth = SIDE;
     state.ImageHeight = SIDE;
     state.ImageBitmap = NewBitmapSurfaceFrom(SIDE, SIDE, pixels.data());
-    state.MainWindow = NewDialog(UNITS_PIXELS, 0, MAIN_WINDOW_TITLE, 200, 100, VIEW_WIDTH,
-                                 VIEW_HEIGHT, 0x94CE08D4, WS_EX_CONTROLPARENT);
-    BuildMainMenu(state.MainWindow);
+    OpenMainWindow();
     QTimer::singleShot(0, [&body] {
         QWidget* window = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets()) {

@@ -9,7 +9,7 @@
 //   a new 5000 x 5000 buffer filled and given those boxes (aim at most 2x).
 // The window services run on Qt's offscreen platform; no window is shown.
 
-#include "../support/EditorSession.h"
+#include "../tests/support/EditorSession.h"
 #include "CellBoxBaseline.h"
 
 #include "canvas/Rendering.h"
@@ -81,10 +81,7 @@ void MainWindowInitialisationForFiveHundredSquare(benchmark::State& state) {
         editing.ImageWidth = SIDE;
         editing.ImageHeight = SIDE;
         editing.ImageBitmap = NewBitmapSurfaceFrom(SIDE, SIDE, baseline::PictureColours().data());
-        editing.MainWindow =
-            NewDialog(UNITS_PIXELS, 0, "Velmora - Editor Bitmap ...", 200, 100, VIEW_WIDTH,
-                      VIEW_HEIGHT, MAIN_WINDOW_STYLE_AT_STARTUP, WS_EX_CONTROLPARENT);
-        BuildMainMenu(editing.MainWindow);
+        OpenMainWindow();
         state.ResumeTiming();
 
         MainWindowHandler(editing.MainWindow, WM_INITDIALOG, editing.MainWindow, 0);

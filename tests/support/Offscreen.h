@@ -1,0 +1,17 @@
+#pragma once
+// The one way tests start the window services: on Qt's offscreen platform,
+// unless the caller chose a platform, so no test needs a display.
+
+#include "ui/Application.h"
+
+#include <cstdlib>
+
+inline void StartOffscreenServices() {
+    if (UiServicesStarted()) return;
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform == nullptr || *platform == '\0') ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "editor-test";
+    static char* argv[] = {name, nullptr};
+    StartUiServices(argc, argv);
+}
