@@ -36,7 +36,8 @@ window() { wait_until 30 "a window named '$1'" visible "$1" && head -n 1 "$WORK/
 answer() { xdotool windowfocus --sync "$(window "$1")" "${@:2}"; }
 
 # start_editor FOLDER [FILE]: starts the editor in FOLDER and answers its open
-# chooser with FILE.
+# chooser with FILE. Return goes as a key of its own: typed with the name, the
+# chooser's completion list can take it.
 start_editor() {
   (cd "$1" && exec "$WORK/bin/$(basename "$EDITOR")") >>"$WORK/editor.log" 2>&1 &
   EDITOR_PID=$!
