@@ -1,123 +1,85 @@
-# Helpers for the end-to-end scripts. Every wait polls a condition with a
-# bounded time-out; nothing waits a fixed time.
+# shellcheck shell=bash disable=SC2034,SC2046 # used by the journeys; keys split on purpose
+# What the journeys share: the editor, run from a copy of its own (it keeps
+# its settings file beside its executable, so that file is private too), and
+# driven with xdotool on the private X server of run-under-xvfb.sh. Every wait
+# is bounded and says what it waited for; nothing waits a fixed time.
 set -euo pipefail
-
+HELPER=(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/helper.py")
+mkdir -p "$WORK/bin" && cp "$EDITOR" "$WORK/bin/"
+SETTINGS="$WORK/bin/Configuracion.ini"
+CHOOSER='^Navegador de ficheros para imagen$'
+MAIN='^Velmora - Editor Bitmap \.\.\.$'
+BOX='^Programador$'
 EDITOR_PID=""
-LOG="$WORK/editor.log"
+trap '[[ -z $EDITOR_PID ]] || kill "$EDITOR_PID" 2>/dev/null || true' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-note() { echo "-- $*"; }
 
-cleanup() {
-  if [[ -n "$EDITOR_PID" ]] && kill -0 "$EDITOR_PID" 2>/dev/null; then
-    kill "$EDITOR_PID" 2>/dev/null || true
-  fi
-}
-trap cleanup EXIT
-
-# Milliseconds since the epoch, for the timings the tests log.
-now_ms() { date +%s%3N; }
-
-# The editor keeps its settings file beside its executable, so each test runs
-# a copy of its own: tests that run at the same time never share that file.
-EDITOR_COPY="$WORK/bin/velmora-bitmap"
-SETTINGS_FILE="$WORK/bin/Configuracion.ini"
-mkdir -p "$WORK/bin"
-[[ -x "$EDITOR_COPY" ]] || cp "$EDITOR" "$EDITOR_COPY"
-
-# start_editor FOLDER: starts the editor with FOLDER as its current directory.
-start_editor() {
-  (cd "$1" && exec "$EDITOR_COPY") >>"$LOG" 2>&1 &
-  EDITOR_PID=$!
-}
-
-# wait_until SECONDS COMMAND...: polls COMMAND every 50 ms until it succeeds.
+# wait_until SECONDS WHAT COMMAND...: runs COMMAND every 50 ms until it
+# succeeds; its output stays in $WORK/last, and on time-out the failure names
+# WHAT and shows that output.
 wait_until() {
-  local limit=$(( $(now_ms) + $1 * 1000 )); shift
-  until "$@" >/dev/null 2>&1; do
-    (( $(now_ms) < limit )) || return 1
+  local limit=$(($(date +%s%3N) + $1 * 1000)) what="$2 (waited $1 s)"
+  shift 2
+  until "$@" >"$WORK/last" 2>&1; do
+    (($(date +%s%3N) < limit)) || fail "$what: $(cat "$WORK/last")"
     sleep 0.05
   done
 }
 
-window_exists() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+visible() { xdotool search --onlyvisible --name "$1"; }
+gone() { ! visible "$1"; }
+# window TITLE_REGEX: waits for that window and prints its id.
+window() { wait_until 30 "a window named '$1'" visible "$1" && head -n 1 "$WORK/last"; }
+# answer TITLE_REGEX XDOTOOL...: waits for the window, gives it the focus and
+# goes on with the xdotool commands there.
+answer() { xdotool windowfocus --sync "$(window "$1")" "${@:2}"; }
 
-# wait_window TITLE_REGEX [SECONDS]: prints the id of the visible window.
-wait_window() {
-  wait_until "${2:-30}" window_exists "$1" || fail "no window named '$1' appeared"
-  xdotool search --onlyvisible --name "$1" | head -n 1
+# start_editor FOLDER [FILE]: starts the editor in FOLDER and answers its open
+# chooser with FILE. Return goes as a key of its own: typed with the name, the
+# chooser's completion list can take it.
+start_editor() {
+  (cd "$1" && exec "$WORK/bin/$(basename "$EDITOR")") >>"$WORK/editor.log" 2>&1 &
+  EDITOR_PID=$!
+  [[ -z ${2:-} ]] || { answer "$CHOOSER" type --delay 5 "$2" && xdotool key Return; }
 }
 
-# wait_no_window TITLE_REGEX [SECONDS]
-wait_no_window() {
-  local t=$1
-  wait_until "${2:-20}" bash -c "! xdotool search --onlyvisible --name '$t'" ||
-    fail "window '$t' did not go away"
-}
-
-editor_running() { kill -0 "$EDITOR_PID" 2>/dev/null; }
-# Gone, or a zombie this shell has not collected yet.
-editor_gone() {
-  ! kill -0 "$EDITOR_PID" 2>/dev/null ||
-    [[ "$(awk '{ print $3 }' "/proc/$EDITOR_PID/stat" 2>/dev/null)" == Z ]]
-}
-
-# wait_exit [SECONDS]: waits for the editor to end and sets EXIT_STATUS.
-# (Not meant for $(...): only this shell can collect its child's status.)
-EXIT_STATUS=""
-wait_exit() {
-  wait_until "${1:-20}" editor_gone || fail "the editor did not end"
-  EXIT_STATUS=0
-  wait "$EDITOR_PID" || EXIT_STATUS=$?
+ended() { ! kill -0 "$EDITOR_PID" 2>/dev/null || [[ $(awk '{ print $3 }' "/proc/$EDITOR_PID/stat") == Z ]]; }
+# expect_end: the editor ends, with exit status 0.
+expect_end() {
+  wait_until 20 "the editor to end" ended
+  local status=0
+  wait "$EDITOR_PID" || status=$?
   EDITOR_PID=""
+  ((status == 0)) || fail "the editor ended with status $status"
 }
 
-# type_into WINDOW TEXT: gives WINDOW the focus and types TEXT into it.
-# Characters without a key (accents, "ñ") get one first, so none is lost.
-type_into() {
-  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/map-keys.py" "$2"
-  xdotool windowfocus --sync "$1"
-  xdotool type --delay 5 "$2"
+# open_main: waits for the main window and finds the canvas in its first view:
+# sets MAIN_ID, its top-left corner WX WY, and the canvas's client origin CX CY.
+open_main() {
+  MAIN_ID=$(window "$MAIN")
+  eval "$(xdotool getwindowgeometry --shell "$MAIN_ID")"
+  WX=$X WY=$Y
+  wait_until 20 "the first view of the canvas" "${HELPER[@]}" locate "$WX" "$WY"
+  read -r CX CY <"$WORK/last"
 }
+close_main() { "${HELPER[@]}" close "$MAIN_ID" && expect_end; }
 
-press() { xdotool key --clearmodifiers "$@"; }
+# menu KEY...: opens the first menu of the bar ("Archivos", at its left end)
+# with a click and goes on with the keys.
+menu() { xdotool windowfocus --sync "$MAIN_ID" mousemove $((WX + 20)) $((WY + 8)) click 1 key "$@"; }
+# mode N: the Nth item of "Raton" > "Izquierda" (from 0, "Mover papel").
+mode() { menu Right Right Down Right $(yes Down | head -n "$1") Return; }
+# at X Y: the screen position of canvas point (X, Y).
+at() { echo $((CX + $1)) $((CY + $2)); }
+# shows OX OY [I,J...]: the canvas comes to show the paper at view offset
+# (OX, OY) with those image pixels magenta.
+shows() { wait_until 10 "the canvas to show offset ($1, $2), magenta: ${*:3}" "${HELPER[@]}" shows "$CX" "$CY" "$@"; }
 
-# choose_file PATH: answers the open chooser with PATH.
-choose_file() {
-  local chooser
-  chooser=$(wait_window '^Navegador de ficheros para imagen$')
-  type_into "$chooser" "$1"
-  press Return
-}
-
-# close_window WINDOW: the window system's close request.
-close_window() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/close-window.py" "$1"; }
-
-# window_size WINDOW: prints "WIDTHxHEIGHT".
-window_size() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo "${WIDTH}x${HEIGHT}"
-}
-
-# peak_memory_mb: the editor's peak resident memory so far, in MB.
-peak_memory_mb() { awk '/VmHWM/ { printf "%d\n", $2 / 1024 }' "/proc/$EDITOR_PID/status"; }
-
-MAIN_TITLE='^Velmora - Editor Bitmap \.\.\.$'
-
-# save_with_proposed_name MAIN: "Archivos" > "Grabar" (the first menu title is
-# at the bar's left end), Return in the save chooser, and OK in the box that
-# follows.
-save_with_proposed_name() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW chooser box
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool windowfocus --sync "$1"
-  xdotool mousemove $((X + 20)) $((Y + 8)) click 1
-  press Down Return
-  chooser=$(wait_window '^Navegador de ficheros para imagen$')
-  xdotool windowfocus --sync "$chooser"
-  press Return
-  box=$(wait_window '^Programador$')
-  xdotool windowfocus --sync "$box"
-  press Return
-  wait_no_window '^Programador$'
+# save: "Archivos" > "Grabar", the proposed name accepted, then OK in the box.
+save() {
+  menu Down Return
+  answer "$CHOOSER" key Return
+  answer "$BOX" key Return
+  wait_until 20 "the box to close" gone "$BOX"
 }

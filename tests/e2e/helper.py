@@ -1,0 +1,82 @@
+#!/usr/bin/python3
+# The journeys' picture and what the editor should save and show for it:
+#   helper.py bitmap OUT [I,J...]        the test image, those pixels magenta, as
+#                                        the editor saves it (24-bit, bottom-up)
+#   helper.py locate WX WY               the screen position of the canvas's client
+#                                        pixel (0, 0) in the first view of a window at (WX, WY)
+#   helper.py shows CX CY OX OY [I,J...] the canvas at (CX, CY) shows the paper at
+#                                        view offset (OX, OY), those pixels magenta
+#   helper.py close WINDOW               the close request a window manager would send
+import struct
+import subprocess
+import sys
+
+W, H, CELL = 15, 12, 10
+MAGENTA, WHITE, BLACK = (255, 0, 255), (255, 255, 255), (0, 0, 0)
+
+
+def colour(i, j, magenta=()):
+    return MAGENTA if (i, j) in magenta else (20 + 12 * i, 20 + 15 * j, 100 + (7 * i + 3 * j) % 100)
+
+
+def bitmap(magenta):
+    stride = (3 * W + 3) & ~3
+    rows = b"".join(b"".join(bytes(colour(i, j, magenta)[::-1]) for i in range(W)).ljust(stride, b"\0")
+                    for j in reversed(range(H)))
+    info = struct.pack("<IiiHHIIiiII", 40, W, H, 1, 24, 0, 0, 0, 0, 0, 0)
+    return b"BM" + struct.pack("<IHHI", 54 + len(rows), 0, 0, 54) + info + rows
+
+
+def screen():
+    ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                         capture_output=True, check=True).stdout
+    _, size, _, raw = ppm.split(b"\n", 3)
+    width = int(size.split()[0])
+    return lambda x, y: tuple(raw[3 * (y * width + x):3 * (y * width + x) + 3])
+
+
+# The canvas pixel (x, y) with the paper's top-left pixel at (ox, oy): black
+# grid lines of pitch CELL around 9 x 9 cells, white beyond the paper.
+def shown(x, y, ox, oy, magenta):
+    px, py = x - ox, y - oy
+    if not (0 <= px <= CELL * W and 0 <= py <= CELL * H):
+        return WHITE
+    if px % CELL == 0 or py % CELL == 0:
+        return BLACK
+    return colour(px // CELL, py // CELL, magenta)
+
+
+def pixels(items):
+    return {tuple(map(int, item.split(","))) for item in items}
+
+
+def main(command, *args):
+    if command == "bitmap":
+        open(args[0], "wb").write(bitmap(pixels(args[1:])))
+    elif command == "locate":
+        pixel, wx, wy = screen(), int(args[0]), int(args[1])
+        found = [(x - 1, y - 1) for y in range(wy, wy + 100) for x in range(wx, wx + 20)
+                 if pixel(x, y) == colour(0, 0)]  # the cell's interior starts at (1, 1)
+        if not found:
+            sys.exit("no cell (0, 0) near the window's top-left corner")
+        print(*found[0])
+    elif command == "shows":
+        pixel, (cx, cy, ox, oy), magenta = screen(), map(int, args[:4]), pixels(args[4:])
+        # From the canvas's top-left corner to a white margin beyond the paper.
+        for y in range(max(oy, 0) + CELL * H + 20):
+            for x in range(max(ox, 0) + CELL * W + 20):
+                if pixel(cx + x, cy + y) != shown(x, y, ox, oy, magenta):
+                    sys.exit(f"canvas ({x}, {y}): {pixel(cx + x, cy + y)}, "
+                             f"not {shown(x, y, ox, oy, magenta)}")
+    elif command == "close":
+        from Xlib import X, display, protocol
+        d = display.Display()
+        atom = d.intern_atom
+        event = protocol.event.ClientMessage(
+            window=d.create_resource_object("window", int(args[0])),
+            client_type=atom("WM_PROTOCOLS"), data=(32, [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+        event.window.send_event(event)
+        d.sync()  # a round trip: a request still unread at disconnection can be dropped
+
+
+main(*sys.argv[1:])
