@@ -1,0 +1,241 @@
+// The image files: the size probe's admissions; what loading gives, for files
+// built byte by byte and the conformance suite in tests/data/bmpsuite; the
+// exact bytes the writer makes, under a name with accents; failed saves that
+// leave the old file whole.
+
+#include "imagefile/BitmapLimits.h"
+#include "imagefile/BitmapLoader.h"
+#include "imagefile/BitmapReasons.h"
+#include "imagefile/BitmapWriter.h"
+#include "imagefile/LoadBitmapFile.h"
+#include "imagefile/SizeProbe.h"
+#include "ui/graphics/Surfaces.h"
+
+#include "../support/BitmapBytes.h"
+#include "../support/ChildProcess.h"
+#include "../support/TempFolder.h"
+#include "FileTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <system_error>
+
+namespace {
+
+namespace fs = std::filesystem;
+using enum Admission;
+using Probe = std::tuple<Admission, int, int>;
+
+const Colour E0 = Rgb(10, 20, 30), E1 = Rgb(200, 100, 50), E2 = Rgb(0, 255, 0);
+const fs::path SUITE = fs::path(EDITOR_TEST_DATA_DIR) / "bmpsuite";
+const auto Named = [](const auto& info) { return std::string(std::get<0>(info.param)); };
+const auto Probed = [](const ProbeResult& p) { return Probe(p.admission, p.width, p.height); };
+const auto Cut = [](Bytes bytes, std::size_t size) { return bytes.resize(size), bytes; };
+const auto Info = [](int width, int height) { return BitmapFile(width, height); };
+std::string reason; // of the last refusal
+const auto Loaded = [](const auto& image) { return image ? std::string("loaded") : reason; };
+// A file with one field set, by default 2 x 2 at 8 bits with two palette
+// entries: 70 bytes, the pixels at 62; Set() is that file as it is.
+Bytes Set(std::size_t at = AT_WIDTH, std::uint32_t value = 2, int width = 4, Bytes file = {}) {
+    if (file.empty()) file = BitmapFile(2, 2, 8, 0, {E0, E1}, {0, 1, 0, 0, 1, 0, 0, 0});
+    return PutLE(file, at, value, width), file;
+}
+// Run-length codes, 8 or 4 bits a pixel, of a 5 pixels wide image.
+const auto Rle = [](int bits, const Bytes& codes, int rows = 2) {
+    return BitmapFile(5, rows, std::uint16_t(bits), bits == 8 ? 1 : 2, {E0, E1, E2}, codes);
+};
+
+using ProbeCase = std::tuple<const char*, Bytes, Probe>;
+class ProbeTable : public testing::TestWithParam<ProbeCase> {};
+TEST_P(ProbeTable, AdmitsSidesOf1To500) {
+    const auto& [name, header, probe] = GetParam();
+    EXPECT_EQ(Probed(ProbeImageHeader(header.data(), header.size())), probe);
+}
+const Probe NO{Unreadable, 0, 0};
+// clang-format off
+const ProbeCase PROBES[] = {
+    {"oneByOne", Info(1, 1), {Admitted, 1, 1}}, {"both500", Info(500, 500), {Admitted, 500, 500}},
+    {"width501", Info(501, 1), {TooLarge, 501, 1}}, {"height501", Info(1, 501), {TooLarge, 1, 501}},
+    {"topDown500", Info(6, -500), {Admitted, 6, 500}}, {"widthZero", Info(0, 9), NO},
+    {"topDown501", Info(7, -501), {TooLarge, 7, 501}}, {"heightZero", Info(9, 0), NO},
+    {"heightMinimum", Info(9, INT32_MIN), NO}, {"cutInHeight", Cut(Info(9, 9), 25), NO},
+    {"cutAfterHeight", Cut(Info(9, 9), 26), {Admitted, 9, 9}},
+    {"coreCutAfterHeight", Cut(CoreHeader(3, 4), 22), {Admitted, 3, 4}},
+    {"coreCutInHeight", Cut(CoreHeader(3, 4), 21), NO},
+    {"coreHeight65535", CoreHeader(1, 0xFFFF), {TooLarge, 1, 65535}}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Headers, ProbeTable, testing::ValuesIn(PROBES), Named);
+
+using LoadCase = std::tuple<const char*, Bytes, const char*>;
+class Loading : public testing::TestWithParam<LoadCase> {};
+TEST_P(Loading, LoadsOrSaysWhyNot) {
+    const auto& [name, file, why] = GetParam();
+    EXPECT_EQ(Loaded(ReadBitmapBytes(file, &reason)), why);
+}
+// clang-format off
+const LoadCase LOADS[] = {
+    {"rleEndsItsLastRow", Rle(8, {5, 1, 0, 0}, 1), "loaded"},
+    {"signature", Set(1, 'X', 1), REASON_NOT_A_BITMAP},
+    {"cutInInfoHeader", Cut(Set(), 40), REASON_HEADER_CUT_SHORT},
+    {"cutInFileHeader", Cut(Set(), 12), REASON_HEADER_CUT_SHORT},
+    {"headerSize52", Set(AT_HEADER_SIZE, 52), REASON_UNKNOWN_HEADER},
+    {"width501", Set(AT_WIDTH, 501), REASON_TOO_LARGE},
+    {"widthZero", Set(AT_WIDTH, 0), REASON_BAD_SIZE},
+    {"planes2", Set(AT_PLANES, 2, 2), REASON_BAD_PLANES},
+    {"bits2", Set(AT_BITS, 2, 2), REASON_BAD_BIT_COUNT},
+    {"rle4On8Bits", Set(AT_COMPRESSION, 2), REASON_BAD_COMPRESSION},
+    {"rle8On4Bits", Set(AT_COMPRESSION, 1, 4, Rle(4, {})), REASON_BAD_COMPRESSION},
+    {"topDownRle", Rle(8, {0, 1}, -2), REASON_TOP_DOWN_RUN_LENGTH},
+    {"palette257", Set(AT_COLOURS_USED, 257), REASON_PALETTE_TOO_LARGE},
+    {"palette256", Set(AT_COLOURS_USED, 256), REASON_TABLES_PAST_END},
+    {"dataOffsetPastEnd", Set(AT_DATA_OFFSET, 71), REASON_DATA_OFFSET_PAST_END},
+    {"dataOffsetInPalette", Set(AT_DATA_OFFSET, 61), REASON_DATA_OFFSET_INSIDE_TABLES},
+    {"rowsCutShort", Cut(Set(), 69), REASON_ROWS_CUT_SHORT},
+    {"dataOffsetAtEnd", Set(AT_DATA_OFFSET, 70), REASON_ROWS_CUT_SHORT},
+    {"rleOneRowOfTwo", Rle(8, {5, 1, 0, 0}), REASON_RUN_LENGTH_CUT_SHORT},
+    {"rleLiteralWithoutPad", Rle(8, {0, 3, 1, 2, 0}), REASON_RUN_LENGTH_CUT_SHORT},
+    {"rleRunPastRow", Rle(8, {3, 1, 3, 1, 0, 1}), REASON_RUN_PAST_ROW},
+    {"rleJumpPastRow", Rle(8, {0, 2, 6, 0, 0, 1}), REASON_JUMP_PAST_IMAGE},
+    {"rleJumpPastTop", Rle(8, {0, 2, 0, 2, 0, 1}), REASON_JUMP_PAST_IMAGE}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Files, Loading, testing::ValuesIn(LOADS), Named);
+
+TEST(BitmapSuite, QuestionableAndBadFilesLoadOrAreRefusedAsToday) {
+    std::map<bool, int> loaded; // 34 load, 27 are refused
+    for (const std::string set : {"q", "b"})
+        for (const auto& entry : fs::directory_iterator(SUITE / set))
+            ++loaded[ReadBitmapImage(entry.path(), &reason).has_value()];
+    EXPECT_EQ(loaded, (std::map<bool, int>{{true, 34}, {false, 27}}));
+}
+
+TEST(BitmapSuite, EveryGoodFileLoadsAsItsReferenceButNotCutByOneByte) {
+    const std::string missing = (SUITE / "g/missing.bmp").string(); // never made by trying
+    EXPECT_EQ(std::tuple(Probed(ProbeImageFile(missing)), LoadBitmapFile(missing, 0, 0, 0),
+                         fs::exists(missing), Loaded(ReadBitmapImage(SUITE, &reason)),
+                         Loaded(ReadBitmapBytes(Cut(Set(), MAX_BITMAP_FILE_BYTES + 1), &reason))),
+              std::tuple(NO, 0u, false, REASON_NOT_A_FILE, REASON_FILE_TOO_BIG));
+    for (const auto& entry : fs::directory_iterator(SUITE / "g")) {
+        const std::string name = entry.path().stem().string(), text = FileText(entry.path());
+        // gref/NAME.rgb.txt: "W H", then RRGGBB values, the top row first.
+        std::ifstream reference(SUITE / "gref" / (name + ".rgb.txt"));
+        DecodedImage want;
+        reference >> want.width >> want.height;
+        for (unsigned long rgb; reference >> std::hex >> rgb;)
+            want.pixels.push_back(Rgb(rgb >> 16, rgb >> 8, rgb));
+        const std::span bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+        const DecodedImage got = ReadBitmapBytes(bytes, nullptr).value_or(DecodedImage{});
+        EXPECT_FALSE(ReadBitmapBytes(bytes.first(bytes.size() - 1), nullptr)) << name;
+        EXPECT_EQ(Probed(ProbeImageFile(entry.path())), Probe(Admitted, want.width, want.height));
+        EXPECT_EQ(std::tuple(got.width, got.height), std::tuple(want.width, want.height)) << name;
+        // Decoders widen a 5- or 6-bit channel to 8 bits differently, in its lowest bits.
+        const Colour kept = name.starts_with("rgb16") ? 0xF8F8F8 : 0xFFFFFF;
+        const auto same = [kept](Colour a, Colour b) { return ((a ^ b) & kept) == 0; };
+        EXPECT_TRUE(std::ranges::equal(got.pixels, want.pixels, same)) << name;
+    }
+}
+
+std::mt19937 random(11);
+// A width x height picture of random colours, a quarter magenta, made the drawing target.
+const auto Picture = [](int width, int height) {
+    std::vector<Colour> pixels(std::size_t(width * height));
+    std::ranges::generate(
+        pixels, [] { return random() % 4 ? Colour(random() & 0xFFFFFF) : Rgb(255, 0, 255); });
+    AttachSurface(NewBitmapSurfaceFrom(width, height, pixels.data()), 0, false);
+    return pixels;
+};
+const char* const OUTCOMES[] = {"written", "nothing done", "failed: "}; // of WriteOutcome
+const auto Written = [](const WriteResult& r) { return OUTCOMES[int(r.outcome)] + r.reason; };
+
+// The file for these pixels, built the plain way: the headers, then the rows
+// bottom-up as blue, green, red, each padded with zeros to a multiple of 4 bytes.
+std::string Expected(int width, int height, const std::vector<Colour>& pixels) {
+    Bytes rows;
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            const Colour c = pixels[std::size_t(y * width + x)];
+            rows.insert(rows.end(), {BlueOf(c), GreenOf(c), RedOf(c)});
+        }
+        rows.resize((rows.size() + 3) / 4 * 4, 0);
+    }
+    const Bytes file = Set(AT_IMAGE_SIZE, 0, 4, BitmapFile(width, height, 24, 0, {}, rows));
+    return std::string(file.begin(), file.end());
+}
+
+// A save of a width x height picture (0: of a random size) into a folder of
+// image.bmp, folder.bmp/ and two links to image.bmp, with these permissions of
+// image.bmp and of the folder, as another user than root or with files of at
+// most 64 KiB: what it reports (0: written), and the entry that then holds the
+// picture. Every other entry keeps its bytes and permissions.
+using Save = std::tuple<const char*, const char*, int, int, int, int, bool, bool, int, const char*>;
+class Saves : public testing::TestWithParam<Save> {};
+
+TEST_P(Saves, WriteExactBytesOrKeepTheOldFileWholeAndLeaveNoTemporaryFile) {
+    auto [name, target, width, height, mode, dirMode, other, limited, error, changed] = GetParam();
+    if (!width) width = 1 + random() % 500, height = 1 + random() % 500;
+    TempFolder folder;
+    std::ofstream(folder.path() / "image.bmp") << std::string(limited ? 20000 : 800000, 'o');
+    fs::create_directory(folder.path() / "folder.bmp");
+    fs::create_symlink("image.bmp", folder.path() / "link.bmp");
+    fs::create_symlink("link.bmp", folder.path() / "link-to-link.bmp");
+    ::chmod((folder.path() / "image.bmp").c_str(), mode);
+    ::chmod(folder.path().c_str(), dirMode);
+    AttachSurface(0, 0, false);
+    EXPECT_EQ(Written(WriteBitmapFile(folder.file(target))), "nothing done"); // without a target
+    const std::vector<Colour> pixels = Picture(width, height);
+    EXPECT_EQ(Written(WriteBitmapFile("")), "nothing done"); // without a name
+    std::map<std::string, std::string> expected = Snapshot(folder.path());
+    ::umask(022);
+    if (changed) // with its own permissions, or a new file's usual ones
+        expected[changed] = std::to_string(expected.count(changed) ? mode : 0644) + " " +
+                            Digest(Expected(width, height, pixels));
+    const std::string want = error ? "failed: " + std::system_category().message(error) : "written";
+    const auto save = [&, name = name, target = target, limited = limited] {
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{64 << 10, limit.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails with EFBIG
+        if (limited) ::setrlimit(RLIMIT_FSIZE, &small);
+        const std::string got = Written(WriteBitmapFile(folder.file(target)));
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        return got == want ? 0 : (std::fprintf(stderr, "%s: %s\n", name, got.c_str()), 1);
+    };
+    EXPECT_EQ(other ? RunUnprivileged(save) : save(), 0) << "expected " << want;
+    ::chmod(folder.path().c_str(), 0755);
+    EXPECT_EQ(Snapshot(folder.path()), expected);
+    if (!changed) return;
+    // Loaded back at its natural size (a zero side), and at another: each pixel the one under its
+    // centre.
+    const std::string file = folder.file(changed);
+    const int w = 1 + random() % 500, h = 1 + random() % 500;
+    std::vector<Colour> resized;
+    for (int i = 0; i < w * h; ++i)
+        resized.push_back(
+            pixels[int((i / w + .5) * height / h) * width + int((i % w + .5) * width / w)]);
+    EXPECT_EQ(ReadSurfaceArea(LoadBitmapFile(file, width, 0, 0), 0, 0, width, height), pixels);
+    EXPECT_TRUE(ReadSurfaceArea(LoadBitmapFile(file, w, h, 0), 0, 0, w, h) == resized)
+        << w << " x " << h;
+    EXPECT_EQ(LoadBitmapFile(file, 501, h, 0), 0u);
+}
+
+// clang-format off
+const Save SAVES[] = {
+    {"oneByOne", "image.bmp", 1, 1, 0644, 0755, false, false, 0, "image.bmp"},
+    {"oddWidthKeepsPermissions", "image.bmp", 47, 33, 0604, 0755, false, false, 0, "image.bmp"},
+    {"linksFollowed", "link-to-link.bmp", 0, 0, 0644, 0755, false, false, 0, "image.bmp"},
+    {"newFileWithAccents", "año ñ.bmp", 500, 500, 0644, 0755, false, false, 0, "año ñ.bmp"},
+    {"inPlaceFallback", "image.bmp", 0, 0, 0666, 0555, true, false, 0, "image.bmp"},
+    {"fileSizeLimit", "image.bmp", 500, 500, 0644, 0755, false, true, EFBIG, nullptr},
+    {"inPlaceWriteCutShort", "image.bmp", 500, 500, 0666, 0555, true, true, EFBIG, nullptr},
+    {"parentIsAFile", "image.bmp/new.bmp", 0, 0, 0644, 0755, false, false, ENOTDIR, nullptr},
+    {"folderAsTarget", "folder.bmp", 0, 0, 0644, 0755, false, false, EISDIR, nullptr},
+    {"unwritableFolder", "new.bmp", 0, 0, 0644, 0555, true, false, EACCES, nullptr},
+    {"readOnlyFile", "image.bmp", 0, 0, 0444, 0777, true, false, EACCES, nullptr}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Files, Saves, testing::ValuesIn(SAVES), Named);
+
+} // namespace

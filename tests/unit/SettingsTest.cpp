@@ -1,0 +1,190 @@
+// The block size settings: the number rule; seeded random hand edits, saves
+// and reads against a model of the file; faults that leave the file alone.
+
+#include "canvas/EditingState.h"
+#include "settings/BlockSizeSettings.h"
+#include "settings/ReadNumber.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsPath.h"
+
+#include "../support/ChildProcess.h"
+#include "../support/TempFolder.h"
+#include "FileTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+#include <sys/stat.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const auto Block = [] { return std::pair<int, int>(Editing().BlockWidth, Editing().BlockHeight); };
+const auto SetBlock = [](int width, int height) {
+    Editing().BlockWidth = std::int16_t(width), Editing().BlockHeight = std::int16_t(height);
+};
+
+class ReadNumberTable : public testing::TestWithParam<std::pair<std::string, int>> {};
+TEST_P(ReadNumberTable, ReadsTheText) {
+    EXPECT_EQ(ReadNumber(GetParam().first), GetParam().second);
+}
+// Blanks first; no number; reading stops at the first character that does not fit; the
+// nearest integer, a tie going to the even one; exponents after E, e, D or d; "&" and a radix
+// letter, any other character after it being the first octal digit; the 16-bit range, a number
+// outside it reading as -32768.
+// clang-format off
+const std::pair<std::string, int> NUMBERS[] = {
+    {"", 0}, {" \t\r\n 12", 12}, {"\v5", 0}, {std::string("\0" "5", 2), 0}, {"7abc", 7}, {"1,5", 1},
+    {std::string("5\0" "7", 3), 5}, {"1e+", 1}, {"7f3", 7}, {"-5", -5}, {"+8", 8}, {"- 5", 0},
+    {"--5", 0}, {"-.6", -1}, {"5.", 5}, {"0.5", 0}, {"1.5", 2}, {"2.5", 2}, {"-3.5", -4},
+    {"2.6", 3}, {"0.05", 0}, {"2.5000000000000001", 3}, {"-2.5000000000000001", -3},
+    {"0." + std::string(300, '9'), 1}, {"1e3", 1000}, {"1E3", 1000}, {"1d3", 1000}, {"1D+2", 100},
+    {"25e-1", 2}, {"35E-1", 4}, {".5e1", 5}, {"5e-400", 0}, {"\n&H1F", 31}, {"&h7FFF", 32767},
+    {"&B101", 5}, {"&b2", 0}, {"&O17", 15}, {"&o17", 15}, {"&Q17", 15}, {"&q7", 7}, {"&17", 15},
+    {"&8", 0}, {"&", 0}, {"&HG", 0}, {"&H10.5", 16}, {"-&H5", 0}, {"32767.4", 32767},
+    {"32767.5", -32768}, {"32766.5", 32766}, {"-32768", -32768}, {"-32769", -32768},
+    {"1e99999999999999999999", -32768}, {"&H8000", -32768}, {"&100000", -32768},
+    {"&H" + std::string(300, 'F'), -32768}, {std::string(300, '9'), -32768},
+    {std::string(300, '0') + "12", 12}};
+// clang-format on
+// A case's name: its index, then the letters and digits of its text, "_" for any other character.
+INSTANTIATE_TEST_SUITE_P(Texts, ReadNumberTable, testing::ValuesIn(NUMBERS), [](const auto& info) {
+    std::string name = std::to_string(info.index) + "_" + info.param.first.substr(0, 30);
+    std::ranges::replace_if(
+        name, [](unsigned char c) { return !std::isalnum(c); }, '_');
+    return name;
+});
+
+// One line of the settings file, and what the program makes of it: whether it
+// starts a section named as the program's (1) or another (2), holds the width's
+// (1) or the height's (2) key, and what the key's value reads as.
+struct IniLine {
+    std::string text;
+    int header = 0, key = 0, number = 0;
+    std::string ending = "\n";
+};
+// Lines as someone might write them: sections, the keys with values in many
+// forms, comments, lines that are neither.
+// clang-format off
+const IniLine HAND_WRITTEN[] = {
+    {"[Multiple]", 1}, {" [ MULTIPLE ] ", 1}, {"[multiple", 1}, {"[Otra]", 2}, {"[Multiples]", 2},
+    {"ancho=5", 0, 1, 5}, {" ANCHO\t=  12 ", 0, 1, 12}, {"alto='7'", 0, 2, 7}, {"ancho=", 0, 1, 0},
+    {"Alto = \"-3\"", 0, 2, -3}, {"ancho=&h1F", 0, 1, 31}, {"alto=\"5'", 0, 2, 0}, {"clave=valor"},
+    {"alto=" + std::string(258, '0') + "12", 0, 2, 1}, {"; ancho=4"}, {"anchura=9"}, {"ancho"},
+    {"=5"}, {""}, {" \t"}, {"x\ry"}};
+// clang-format on
+
+// The file as written by hand and by saves. A save replaces a key's line where
+// it stands; a missing key goes after the last non-blank line of the first
+// section named as the program's, a missing section at the end; new lines end
+// as the first line does.
+struct IniModel {
+    std::vector<IniLine> lines;
+    std::string Text() const {
+        std::string text;
+        for (const IniLine& line : lines)
+            text += line.text + line.ending;
+        return text;
+    }
+    int Find(int key) const { // the first line of the key in a section named as the program's
+        for (int at = 0, header = 0; at < int(lines.size()); ++at) {
+            header = lines[at].header ? lines[at].header : header;
+            if (lines[at].key == key && header == 1) return at;
+        }
+        return -1;
+    }
+    int Get(int key) const { return Find(key) < 0 ? 3 : lines[Find(key)].number; }
+    void Save(int key, int value) {
+        const std::string ending = lines.empty() ? SETTINGS_NEW_LINE : lines[0].ending;
+        IniLine saved{std::string(key == 1 ? SETTINGS_KEY_WIDTH : SETTINGS_KEY_HEIGHT) + "=" +
+                          (value < 0 ? "-" : " ") + std::to_string(std::abs(value)),
+                      0, key, value, ending};
+        if (const int at = Find(key); at >= 0)
+            return void(lines[at] = {saved.text, 0, key, value, lines[at].ending});
+        std::size_t at = std::ranges::find(lines, 1, &IniLine::header) - lines.begin();
+        if (at == lines.size())
+            lines.push_back({"[" + std::string(SETTINGS_SECTION) + "]", 1, 0, 0, ending});
+        for (std::size_t next = at + 1; next < lines.size() && !lines[next].header; ++next)
+            at = lines[next].text.find_first_not_of(" \t") == std::string::npos ? at : next;
+        lines.insert(lines.begin() + std::ptrdiff_t(at) + 1, saved);
+    }
+};
+
+TEST(SettingsFile, SaveKeepsEveryOtherByteAndGetReadsWhatTheModelSays) {
+    TempFolder folder;
+    const fs::path home = folder.path() / u8"Configuración ñ", file = home / SETTINGS_FILE_NAME;
+    SetSettingsFolderForTests(folder.file("Configuración ñ"));
+    for (unsigned seed = 1; seed <= 25; ++seed) {
+        std::mt19937 random(seed);
+        IniModel model;
+        fs::remove_all(home), fs::create_directory(home);
+        for (int step = 0; step < 40; ++step) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step));
+            const int width = std::int16_t(random()), height = std::int16_t(random());
+            SetBlock(width, height);
+            if (random() % 3 == 0) { // a line written by hand, anywhere
+                IniLine line = HAND_WRITTEN[random() % std::size(HAND_WRITTEN)];
+                line.ending = random() % 2 ? "\n" : "\r\n";
+                model.lines.insert(model.lines.begin() + random() % (model.lines.size() + 1), line);
+                std::ofstream(file, std::ios::binary) << model.Text();
+            } else {
+                BlockSizeSettings(SETTINGS_ACTION_SAVE);
+                model.Save(1, width), model.Save(2, height);
+            }
+            // Any other action does nothing.
+            BlockSizeSettings(std::array{"Get", "SAVE", "get ", "", "load"}[random() % 5]);
+            ASSERT_EQ(Block(), std::pair(width, height));
+            ASSERT_EQ(FileText(file), model.Text());
+            SetBlock(99, 99);
+            BlockSizeSettings(SETTINGS_ACTION_GET);
+            ASSERT_EQ(Block(), std::pair(model.Get(1), model.Get(2)));
+        }
+    }
+}
+
+// A settings file (file mode 0: a folder in its place), its and its folder's
+// permissions, whether the program runs as another user than root, and the
+// width "get" reads; the height is never there. A save changes nothing.
+using SettingsFault = std::tuple<const char*, std::string, mode_t, mode_t, bool, int>;
+class SettingsFaults : public testing::TestWithParam<SettingsFault> {};
+
+TEST_P(SettingsFaults, GetReadsWhatItCanAndSaveChangesNothing) {
+    const auto& [name, text, fileMode, folderMode, unprivileged, width] = GetParam();
+    TempFolder folder;
+    const fs::path file = folder.path() / SETTINGS_FILE_NAME;
+    SetSettingsFolderForTests(folder.file(""));
+    if (!fileMode) fs::create_directory(file);
+    std::ofstream(file, std::ios::binary) << text;
+    ::chmod(file.c_str(), fileMode ? fileMode : 0755);
+    ::chmod(folder.path().c_str(), folderMode);
+    const auto before = Snapshot(folder.path());
+    const auto run = [&, width = width] {
+        BlockSizeSettings(SETTINGS_ACTION_GET);
+        const bool read = Block() == std::pair(width, 3);
+        SetBlock(5, 6), BlockSizeSettings(SETTINGS_ACTION_SAVE);
+        return read && Block() == std::pair(5, 6) ? 0 : 1;
+    };
+    EXPECT_EQ(unprivileged ? RunUnprivileged(run) : run(), 0) << "misread, or changed the values";
+    ::chmod(folder.path().c_str(), 0755);
+    EXPECT_EQ(Snapshot(folder.path()), before);
+}
+
+const std::string SMALL = "[Multiple]\nancho= 9\n[Otra]\nalto=1\n";
+// The limit cuts the line of "alto" after "alto= 1234": a line cut short is not read.
+const std::string OVERLONG = "[Multiple]\nancho= 7\n;" +
+                             std::string(SETTINGS_FILE_SIZE_LIMIT - 32, ' ') +
+                             "\nalto= 1234567890\n" + std::string(3 << 20, 'x');
+// Without a temporary file beside it, the file is never rewritten in place.
+// clang-format off
+const SettingsFault FAULTS[] = {
+    {"readOnlyFile", SMALL, 0444, 0777, true, 9}, {"unreadableFile", SMALL, 0222, 0777, true, 3},
+    {"noTemporaryFile", SMALL, 0666, 0555, true, 9}, {"folderInItsPlace", "", 0, 0755, false, 3},
+    {"overOneMebibyte", OVERLONG, 0644, 0755, false, 7}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaults, testing::ValuesIn(FAULTS),
+                         [](const auto& info) { return std::string(std::get<0>(info.param)); });
+
+} // namespace
