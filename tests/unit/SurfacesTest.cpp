@@ -137,9 +137,9 @@ TEST(Surfaces, RandomOperationsMatchAPixelByPixelModel) {
     }
 }
 
-// What the model leaves out: refused sizes, a second control leaving an empty
-// target empty, and rounded corners, whose pixels are free but stay inside
-// their box and symmetric.
+// What the model leaves out: refused sizes (a control may have none), a second
+// control leaving an empty target empty, and rounded corners, whose pixels are
+// free but stay inside their box and symmetric.
 TEST(Surfaces, EdgesOutsideTheModel) {
     ResetSurfacesForTests();
     for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {-1, 5}, {5, -1}, {1 << 16, 1}, {30000, 30000}})
@@ -147,6 +147,7 @@ TEST(Surfaces, EdgesOutsideTheModel) {
     EXPECT_TRUE(RegisterControlSurface(CONTROL, 5, 5) && CurrentSurface() == CONTROL);
     AttachSurface(NOTHING, 0, false);
     EXPECT_TRUE(RegisterControlSurface(DIALOG, 5, 5) && CurrentSurface() == 0);
+    EXPECT_TRUE(RegisterControlSurface(BUTTON, 0, 0) && !RegisterControlSurface(NOTHING, -1, 5));
     AttachSurface(NewBitmapSurface(25, 25), 0, false);
     ClearSurface(0xFFFFFF, 0);
     DrawBox(2, 2, 23, 23, 100, 0, 0xFF00FF, 0);
