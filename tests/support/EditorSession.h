@@ -82,20 +82,3 @@ class EditorSession {
     TempFolder m_folder;
 };
 
-// --- Old tests only; removed once they are rewritten. -----------------------
-constexpr std::uint32_t MAIN_WINDOW_STYLE_AT_STARTUP = MAIN_WINDOW_STYLE;
-struct SurfaceCopy {
-    int width = 0;
-    int height = 0;
-    std::vector<Colour> pixels;
-    Colour at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + x]; }
-    bool operator==(const SurfaceCopy&) const = default;
-};
-inline SurfaceCopy CopyOf(Handle surface) {
-    SurfaceCopy copy;
-    const Colour* pixels = SurfacePixels(surface, &copy.width, &copy.height);
-    if (pixels != nullptr) {
-        copy.pixels.assign(pixels, pixels + std::size_t(copy.width) * std::size_t(copy.height));
-    }
-    return copy;
-}

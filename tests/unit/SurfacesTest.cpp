@@ -1,247 +1,163 @@
-// The surface registry, the current target and the showing of drawn areas.
+// Random sequences of drawing operations on three off-screen bitmaps and one
+// graphic control, held after every step against a model that draws one pixel
+// at a time and against the areas the control was asked to show.
 
-#include "GraphicsTesting.h"
+#include "ui/graphics/Surfaces.h"
 
-#include "ui/Handles.h"
+#include <gtest/gtest.h>
 
-#include <thread>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <random>
 
 namespace {
 
-using Surfaces = GraphicsTest;
+using I64 = long long;
+using Area = std::array<I64, 4>; // left, top, right, bottom; the last two exclusive
+constexpr Area NONE{1LL << 40, 1LL << 40, -(1LL << 40), -(1LL << 40)};
+constexpr Colour FACE = 0xF0F0F0, BITS = 0xFFFFFF, SPECIAL[] = {DEFAULT_COLOUR, NO_FILL};
+// Handles below those the services hand out: a dialog whose control 5 is the
+// graphic control and whose control 6 is no surface, and a handle of nothing.
+constexpr Handle DIALOG = 0x7001, CONTROL = 0x7002, BUTTON = 0x7003, NOTHING = 0x7004;
+// Whole pixels, halves and near-halves, and now and then far outside.
+constexpr double SHIFTS[] = {0, 0, 0.5, -0.5, 0.49, -0.51, 1e12, -1e12};
+std::vector<Area> shown, due; // areas the control was asked to show, and should have been
 
-constexpr Colour FACE = 0xF0F0F0;
-
-TEST_F(Surfaces, NewBitmapSurfaceGivesFreshHandlesWithoutTakingTheTarget) {
-    const Handle first = NewBitmapSurface(4, 3);
-    const Handle second = NewBitmapSurface(4, 3);
-    EXPECT_NE(first, 0u);
-    EXPECT_NE(second, 0u);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(CurrentSurface(), 0u);
-    int width = 0, height = 0;
-    ASSERT_NE(SurfacePixels(first, &width, &height), nullptr);
-    EXPECT_EQ(width, 4);
-    EXPECT_EQ(height, 3);
-}
-
-TEST_F(Surfaces, NewBitmapSurfaceRefusesImpossibleSizes) {
-    const int sizes[][2] = {{0, 5},       {5, 0},       {-1, 5},       {5, -1},
-                            {1 << 16, 1}, {1, 1 << 16}, {30000, 30000}};
-    for (const auto& size : sizes) {
-        EXPECT_EQ(NewBitmapSurface(size[0], size[1]), 0u) << size[0] << " x " << size[1];
+// A surface, or with handle 0 and no pixels the lack of one.
+struct Model {
+    Handle handle;
+    int w, h;
+    std::vector<Colour> px;
+    bool deferred = true;
+    Area dirty = NONE;
+    Colour at(I64 x, I64 y) const {
+        return x < 0 || y < 0 || x >= w || y >= h ? CLR_INVALID : px[std::size_t(y * w + x)];
     }
-    AttachSurface(0, 0, false);
-    EXPECT_EQ(CurrentSurface(), 0u);
-    ClearSurface(0x123456, 0); // on no target: nothing happens
-    EXPECT_EQ(GetSurfacePixel(0, 0), CLR_INVALID);
+    void Each(auto f) { // every pixel p at (x, y) becomes f(x, y, p)
+        for (std::size_t k = 0; k < px.size(); ++k)
+            px[k] = f(I64(k % w), I64(k / w), px[k]);
+    }
+    // The area, clipped, joins the dirty one, which a control not deferred shows at once
+    // (off-screen bitmaps always are).
+    void Drawn(Area a) {
+        for (int i = 0; i < 4; ++i)
+            a[i] = std::clamp<I64>(a[i], 0, i % 2 ? h : w);
+        for (int i = 0; i < 4 && a[0] < a[2] && a[1] < a[3]; ++i)
+            dirty[i] = i < 2 ? std::min(dirty[i], a[i]) : std::max(dirty[i], a[i]);
+        if (!deferred && dirty != NONE) due.push_back(std::exchange(dirty, NONE));
+    }
+};
+
+// Mix codes as truth tables: bit 2s + d holds the result for source bit s and target bit d.
+constexpr Colour MIXES[16] = {0xC, 0xC, 0x1, 0xC, 0x3, 0x4, 0xC, 0x6,
+                              0xC, 0x8, 0xC, 0xC, 0xB, 0xC, 0xC, 0xE};
+
+TEST(Surfaces, RandomOperationsMatchAPixelByPixelModel) {
+    SetControlFinder([](Handle o, int id) { return o != DIALOG ? 0 : id == 5 ? CONTROL : BUTTON; });
+    SetSurfacePresenter([](Handle, int l, int t, int r, int b) { shown.push_back({l, t, r, b}); });
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        ResetSurfacesForTests();
+        std::independent_bits_engine<std::mt19937, 32, Colour> rng(seed);
+        const auto below = [&](unsigned n) { return int(rng() % n); };
+        // Colours with and without a top byte, or -1 or -2.
+        const auto colour = [&] { return below(2) ? rng() >> 8 * below(2) : SPECIAL[below(2)]; };
+        const auto pos = [&](int n) { return below(n * 3 / 2 + 9) - n / 2 - 4 + SHIFTS[below(8)]; };
+        std::vector<Model> models; // bitmaps start black, the control in the face colour
+        for (int k = 0; k < 5; ++k) {
+            const int w = k < 4 ? 1 + below(20) : 0, h = k < 4 ? 1 + below(20) : 0;
+            const Handle handle = k < 3 ? NewBitmapSurface(w, h) : k == 3 ? CONTROL : 0;
+            ASSERT_TRUE(k != 3 || RegisterControlSurface(CONTROL, w, h));
+            models.push_back({handle, w, h, std::vector<Colour>(w * h, k == 3 ? FACE : 0), k != 3});
+            if (k == 0 && seed % 2) AttachSurface(handle, 0, false);
+        }
+        Model* target = &models[seed % 2 ? 0 : 3]; // the first control takes an empty target
+        for (int step = 0; step < 150; ++step) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << ", step " << step);
+            Model& t = *target;
+            const int op = below(8), k = below(6), style = std::array{-1, 0, 1, 2, 5, 6}[below(6)];
+            const Handle owner = k < 3 ? models[k].handle : k == 5 ? NOTHING : DIALOG;
+            const double x1 = pos(t.w), y1 = pos(t.h), x2 = pos(t.w), y2 = pos(t.h);
+            const auto R = [](double v) { return std::llround(v); }; // halves away from zero
+            const I64 px = R(x1), py = R(y1), l = std::min(px, R(x2)), r = std::max(px, R(x2));
+            const I64 top = std::min(py, R(y2)), b = std::max(py, R(y2));
+            const Colour c = colour(), fill = colour(), line = c == DEFAULT_COLOUR ? 0 : c & BITS;
+            if (op == 0) { // a bitmap, the control through its dialog, or no surface
+                AttachSurface(owner, k + 2, style == 0);
+                target = &models[std::min(k, 4)];
+                target->deferred = k != 3 || style == 0;
+            } else if (op == 1) {
+                ClearSurface(c, style);
+                const Colour clear = c == DEFAULT_COLOUR ? FACE : line;
+                // Hatches: every 8th row (style 1), column (2), both (5), or both diagonals (6).
+                t.Each([&](I64 x, I64 y, Colour p) {
+                    const bool between = (style == 2 || y & 7) && (style == 1 || x & 7);
+                    const bool gap = style == 6 ? (x - y) & 7 && (x + y) & 7 : between;
+                    return c == NO_FILL ? p : style > 0 && gap ? FACE : clear;
+                });
+                t.Drawn(Area{0, 0, t.w, t.h});
+            } else if (op == 2) {
+                SetSurfacePixel(x1, y1, c);
+                t.Each([&](I64 x, I64 y, Colour p) { return x == px && y == py ? line : p; });
+                t.Drawn(Area{px, py, px + 1, py + 1});
+                ASSERT_EQ(GetSurfacePixel(x2, y2), t.at(R(x2), R(y2)));
+            } else if (op <= 4) { // the corners in any order; styles 7 and above fill solidly
+                DrawBox(x1, y1, x2, y2, 0, c, fill, style * 7);
+                const Colour inside = fill == DEFAULT_COLOUR ? line : fill & BITS;
+                t.Each([&](I64 x, I64 y, Colour p) {
+                    if (x < l || x >= r || y < top || y >= b) return p;
+                    const bool edge = x == l || x == r - 1 || y == top || y == b - 1;
+                    return edge ? line : fill == NO_FILL ? p : inside;
+                });
+                if (l < r && top < b) t.Drawn(Area{l - 1, top - 1, r + 1, b + 1});
+            } else if (op <= 6) { // from any surface, the target itself, or no surface
+                const Colour code = std::array{rng() % 16, 16u, 0xCC0020u, 0xFFFFFFFFu}[below(4)];
+                const I64 dx = op == 5 ? 0 : px, dy = op == 5 ? 0 : py;
+                if (op == 5) CopySurface(owner, k + 2, code);
+                if (op == 6) CopySurfaceAt(owner, k + 2, x1, y1, code);
+                const Model s = models[std::min(k, 4)]; // as it was before the copy
+                t.Each([&](I64 x, I64 y, Colour p) {
+                    const Colour from = s.at(x - dx, y - dy), table = MIXES[code < 16 ? code : 0];
+                    Colour mixed = 0; // bit by bit
+                    for (int i = 0; i < 24; ++i)
+                        mixed |= (table >> (2 * (from >> i & 1) + (p >> i & 1)) & 1) << i;
+                    return from == CLR_INVALID ? p : mixed;
+                });
+                if (k <= 3) t.Drawn(Area{0, 0, t.w, t.h});
+            } else {
+                RedrawSurface();
+                t.dirty = NONE;
+                if (t.handle == CONTROL) due.push_back(Area{0, 0, t.w, t.h});
+            }
+            ASSERT_EQ(CurrentSurface(), target->handle);
+            ASSERT_EQ(std::exchange(shown, {}), std::exchange(due, {}));
+            for (const Model& m : models)
+                ASSERT_EQ(ReadSurfaceArea(m.handle, 0, 0, m.w, m.h), m.px);
+        }
+    }
 }
 
-TEST_F(Surfaces, AControlSurfaceStartsInTheFaceColour) {
-    const Handle control = NewHandle();
-    ASSERT_TRUE(RegisterControlSurface(control, 7, 5));
-    for (Colour c : PixelsOf(control))
-        ASSERT_EQ(c, FACE);
-}
-
-TEST_F(Surfaces, RegisterControlSurfaceRefusesZeroAndTakenHandles) {
-    const Handle bitmap = NewBitmapSurface(2, 2);
-    const Handle control = NewHandle();
-    EXPECT_FALSE(RegisterControlSurface(0, 10, 10));
-    EXPECT_FALSE(RegisterControlSurface(bitmap, 10, 10));
-    EXPECT_TRUE(RegisterControlSurface(control, 10, 10));
-    EXPECT_FALSE(RegisterControlSurface(control, 10, 10));
-    EXPECT_FALSE(RegisterControlSurface(NewHandle(), -1, 10));
-    int width = 0;
-    SurfacePixels(bitmap, &width, nullptr);
-    EXPECT_EQ(width, 2) << "the bitmap must keep its own record";
-}
-
-TEST_F(Surfaces, AControlWithAnEmptyClientAreaIsStillASurface) {
-    const Handle control = NewHandle();
-    ASSERT_TRUE(RegisterControlSurface(control, 0, 0));
-    int width = -1, height = -1;
-    EXPECT_NE(SurfacePixels(control, &width, &height), nullptr);
-    EXPECT_EQ(width, 0);
-    EXPECT_EQ(height, 0);
-    AttachSurface(control, 0, false);
-    DrawBox(0, 0, 5, 5, 0, 0, 0, 0);
-    ClearSurface(0, 0);
-    EXPECT_EQ(GetSurfacePixel(0, 0), CLR_INVALID);
-}
-
-TEST_F(Surfaces, OnlyTheFirstControlTakesAnEmptyTarget) {
-    const Handle first = NewHandle();
-    const Handle second = NewHandle();
-    ASSERT_TRUE(RegisterControlSurface(first, 3, 3));
-    EXPECT_EQ(CurrentSurface(), first);
-    ASSERT_TRUE(RegisterControlSurface(second, 3, 3));
-    EXPECT_EQ(CurrentSurface(), first);
-}
-
-TEST_F(Surfaces, AFirstControlLeavesAnExistingTargetAlone) {
-    const Handle bitmap = NewBitmapSurface(2, 2);
-    AttachSurface(bitmap, 0, false);
-    ASSERT_TRUE(RegisterControlSurface(NewHandle(), 3, 3));
-    EXPECT_EQ(CurrentSurface(), bitmap);
-}
-
-TEST_F(Surfaces, AttachingSomethingThatIsNoSurfaceLeavesNoTarget) {
-    const Handle bitmap = NewBitmapSurface(2, 2);
-    AttachSurface(bitmap, 0, false);
-    AttachSurface(NewHandle(), 0, false);
-    EXPECT_EQ(CurrentSurface(), 0u);
-    SetSurfacePixel(0, 0, 0x0000FF);
-    AttachSurface(bitmap, 0, false);
-    EXPECT_EQ(GetSurfacePixel(0, 0), 0u) << "drawing without a target must not reach the bitmap";
-}
-
-namespace finder {
-Handle dialog = 0;
-Handle control = 0;
-Handle button = 0;
-Handle Find(Handle owner, int id) {
-    if (owner != dialog) return 0;
-    if (id == 7) return control;
-    if (id == 8) return button;
-    return 0;
-}
-} // namespace finder
-
-TEST_F(Surfaces, AttachFindsTheControlOfADialogThroughTheFinder) {
-    finder::dialog = NewBitmapSurface(2, 2); // a dialog that is also a surface, to tell them apart
-    finder::control = NewHandle();
-    finder::button = NewHandle(); // a control that has no surface
-    ASSERT_TRUE(RegisterControlSurface(finder::control, 4, 4));
-    SetControlFinder(finder::Find);
-
-    AttachSurface(finder::dialog, 7, false);
-    EXPECT_EQ(CurrentSurface(), finder::control);
-    AttachSurface(finder::dialog, 8, false);
-    EXPECT_EQ(CurrentSurface(), 0u) << "a control found is taken even when it is no surface";
-    AttachSurface(finder::dialog, 9, false);
-    EXPECT_EQ(CurrentSurface(), finder::dialog) << "no control found: the owner itself";
-}
-
-TEST_F(Surfaces, TheTargetIsKeptPerThread) {
-    const Handle bitmap = NewBitmapSurface(2, 2);
-    AttachSurface(bitmap, 0, false);
-    Handle seenByOther = 1;
-    std::thread other([&] {
-        seenByOther = CurrentSurface();
-        AttachSurface(bitmap, 0, false);
-    });
-    other.join();
-    EXPECT_EQ(seenByOther, 0u);
-    EXPECT_EQ(CurrentSurface(), bitmap);
-}
-
-TEST_F(Surfaces, PixelsStayAtTheirAddressWhileOtherSurfacesAreMade) {
-    const Handle first = NewBitmapSurface(3, 3);
-    const Colour* before = SurfacePixels(first, nullptr, nullptr);
-    for (int i = 0; i < 2000; ++i)
-        ASSERT_NE(NewBitmapSurface(1, 1), 0u);
-    EXPECT_EQ(SurfacePixels(first, nullptr, nullptr), before);
-    EXPECT_EQ(SurfacePixels(NewHandle(), nullptr, nullptr), nullptr);
-}
-
-TEST_F(Surfaces, ResetForgetsSurfacesAndTheTarget) {
-    const Handle bitmap = NewBitmapSurface(2, 2);
-    AttachSurface(bitmap, 0, false);
+// What the model leaves out: refused sizes (a control may have none), a second
+// control leaving an empty target empty, and rounded corners, whose pixels are
+// free but stay inside their box and symmetric.
+TEST(Surfaces, EdgesOutsideTheModel) {
     ResetSurfacesForTests();
-    EXPECT_EQ(CurrentSurface(), 0u);
-    EXPECT_EQ(SurfacePixels(bitmap, nullptr, nullptr), nullptr);
-}
-
-// --- Showing what was drawn ---------------------------------------------------
-
-TEST_F(Surfaces, AnImmediateControlShowsEachDrawnAreaAtOnce) {
-    const Handle canvas = NewHandle();
-    ASSERT_TRUE(RegisterControlSurface(canvas, 30, 20));
-    const Handle bitmap = NewBitmapSurface(40, 40);
-    AttachSurface(canvas, 0, false);
-
-    SetSurfacePixel(3, 4, 0);
-    DrawBox(5, 6, 10, 9, 0, 0, 0, 0);
-    DrawBox(0, 0, 11, 11, 0, 0, 0, 0);
-    DrawBox(25, 15, 35, 25, 0, 0, 0, 0);
+    for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {-1, 5}, {5, -1}, {1 << 16, 1}, {30000, 30000}})
+        EXPECT_EQ(NewBitmapSurface(w, h), 0u) << w << " x " << h;
+    EXPECT_TRUE(RegisterControlSurface(CONTROL, 5, 5) && CurrentSurface() == CONTROL);
+    AttachSurface(NOTHING, 0, false);
+    EXPECT_TRUE(RegisterControlSurface(DIALOG, 5, 5) && CurrentSurface() == 0);
+    EXPECT_TRUE(RegisterControlSurface(BUTTON, 0, 0) && !RegisterControlSurface(NOTHING, -1, 5));
+    AttachSurface(NewBitmapSurface(25, 25), 0, false);
     ClearSurface(0xFFFFFF, 0);
-    CopySurfaceAt(bitmap, 0, 28, 18, 9);
-    const std::vector<Presentation> expected = {{canvas, 3, 4, 4, 5},   {canvas, 4, 5, 11, 10},
-                                                {canvas, 0, 0, 12, 12}, {canvas, 24, 14, 30, 20},
-                                                {canvas, 0, 0, 30, 20}, {canvas, 0, 0, 30, 20}};
-    EXPECT_EQ(Presented(), expected);
-}
-
-TEST_F(Surfaces, DrawingOutsideAnImmediateControlShowsNothing) {
-    const Handle canvas = NewHandle();
-    ASSERT_TRUE(RegisterControlSurface(canvas, 30, 20));
-    AttachSurface(canvas, 0, false);
-    SetSurfacePixel(-1, 5, 0);
-    SetSurfacePixel(30, 5, 0);
-    DrawBox(40, 40, 50, 50, 0, 0, 0, 0);
-    GetSurfacePixel(3, 3);
-    EXPECT_TRUE(Presented().empty());
-}
-
-TEST_F(Surfaces, ADeferredControlShowsNothingUntilRedrawn) {
-    const Handle canvas = NewHandle();
-    ASSERT_TRUE(RegisterControlSurface(canvas, 30, 20));
-    AttachSurface(canvas, 0, true);
-    ClearSurface(0xC0C0C0, 0);
-    SetSurfacePixel(5, 5, 0);
-    DrawBox(1, 1, 4, 4, 0, 0, 0, 0);
-    EXPECT_TRUE(Presented().empty());
-
-    RedrawSurface();
-    const std::vector<Presentation> whole = {{canvas, 0, 0, 30, 20}};
-    EXPECT_EQ(Presented(), whole);
-}
-
-TEST_F(Surfaces, ReattachingWithoutDeferringShowsTheAccumulatedArea) {
-    const Handle canvas = NewHandle();
-    ASSERT_TRUE(RegisterControlSurface(canvas, 30, 20));
-    AttachSurface(canvas, 0, true);
-    SetSurfacePixel(5, 5, 0);
-    DrawBox(10, 10, 20, 15, 0, 0, 0, 0);
-    EXPECT_TRUE(Presented().empty());
-
-    AttachSurface(canvas, 0, false);
-    EXPECT_TRUE(Presented().empty()) << "attaching alone shows nothing";
-    SetSurfacePixel(2, 3, 0);
-    SetSurfacePixel(7, 7, 0);
-    const std::vector<Presentation> expected = {{canvas, 2, 3, 21, 16}, {canvas, 7, 7, 8, 8}};
-    EXPECT_EQ(Presented(), expected);
-}
-
-TEST_F(Surfaces, RedrawEmptiesTheDirtyRectangle) {
-    const Handle canvas = NewHandle();
-    ASSERT_TRUE(RegisterControlSurface(canvas, 30, 20));
-    AttachSurface(canvas, 0, true);
-    DrawBox(10, 10, 20, 15, 0, 0, 0, 0);
-    RedrawSurface();
-    AttachSurface(canvas, 0, false);
-    SetSurfacePixel(1, 1, 0);
-    const std::vector<Presentation> expected = {{canvas, 0, 0, 30, 20}, {canvas, 1, 1, 2, 2}};
-    EXPECT_EQ(Presented(), expected);
-}
-
-TEST_F(Surfaces, AnOffscreenBitmapIsAlwaysDeferredAndNeverShown) {
-    const Handle bitmap = NewBitmapSurface(10, 10);
-    AttachSurface(bitmap, 0, false);
-    ClearSurface(0xFFFFFF, 0);
-    SetSurfacePixel(1, 1, 0);
-    RedrawSurface();
-    EXPECT_TRUE(Presented().empty());
-}
-
-TEST_F(Surfaces, RedrawShowsTheWholeControlEvenWhenNothingWasDrawn) {
-    const Handle canvas = NewHandle();
-    ASSERT_TRUE(RegisterControlSurface(canvas, 12, 9));
-    AttachSurface(canvas, 0, false);
-    RedrawSurface();
-    const std::vector<Presentation> expected = {{canvas, 0, 0, 12, 9}};
-    EXPECT_EQ(Presented(), expected);
+    DrawBox(2, 2, 23, 23, 100, 0, 0xFF00FF, 0);
+    for (int y = 0; y < 25; ++y) // mirrored in x and in the diagonal, so also in y
+        for (int x = 0; x < 25; ++x)
+            ASSERT_TRUE(GetSurfacePixel(x, y) == GetSurfacePixel(24 - x, y) &&
+                        GetSurfacePixel(x, y) == GetSurfacePixel(y, x) &&
+                        (std::min(x, y) >= 2 || GetSurfacePixel(x, y) == 0xFFFFFF))
+                << x << ", " << y;
+    EXPECT_TRUE(GetSurfacePixel(2, 2) == 0xFFFFFF && GetSurfacePixel(12, 12) == 0xFF00FF);
 }
 
 } // namespace
