@@ -1,5 +1,6 @@
 #include "ui/dialogs/MessageBox.h"
 
+#include "ui/UiTexts.h"
 #include "ui/dialogs/LocalRun.h"
 
 #include <QMessageBox>
@@ -7,8 +8,8 @@
 int ShowMessageBox(const std::string& utf8Text, const std::string& utf8Caption,
                    std::uint32_t /*flags*/) {
     QMessageBox box;
-    box.setWindowTitle(utf8Caption.empty() ? QStringLiteral("Error")
-                                           : QString::fromStdString(utf8Caption));
+    box.setWindowTitle(
+        QString::fromStdString(utf8Caption.empty() ? DEFAULT_MESSAGE_CAPTION : utf8Caption));
     // Lines arrive joined by CR LF; a label wants bare line feeds.
     QString text = QString::fromStdString(utf8Text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
