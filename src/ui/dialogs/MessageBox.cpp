@@ -5,8 +5,13 @@
 
 #include <QMessageBox>
 
+namespace {
+std::function<void(const std::string&, const std::string&)> watcher;
+}
+
 int ShowMessageBox(const std::string& utf8Text, const std::string& utf8Caption,
                    std::uint32_t /*flags*/) {
+    if (watcher) watcher(utf8Text, utf8Caption);
     QMessageBox box;
     box.setWindowTitle(
         QString::fromStdString(utf8Caption.empty() ? DEFAULT_MESSAGE_CAPTION : utf8Caption));
@@ -19,4 +24,8 @@ int ShowMessageBox(const std::string& utf8Text, const std::string& utf8Caption,
     box.setStandardButtons(QMessageBox::Ok);
     RunUntilFinished(box);
     return IDOK;
+}
+
+void WatchMessageBoxesForTests(std::function<void(const std::string&, const std::string&)> watch) {
+    watcher = std::move(watch);
 }
