@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <csignal>
 #include <random>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -60,11 +61,7 @@ const Probe NO{Unreadable, 0, 0}, BIG{TooLarge, 0, 0};
 // A value of a side, and what it makes of the image as the width and as the
 // height: too large, no image, or an admitted side (a top-down image's height
 // counts by its absolute value).
-struct Side {
-    const char* name;
-    std::int32_t value;
-    Admission asWidth, asHeight;
-};
+using Side = std::tuple<const char*, std::int32_t, Admission, Admission>;
 // clang-format off
 const Side SIDES[] = {{"500", 500, Admitted, Admitted}, {"501", 501, TooLarge, TooLarge},
     {"0", 0, Unreadable, Unreadable}, {"Minus1", -1, Unreadable, Admitted},
@@ -81,15 +78,14 @@ std::vector<ProbeCase> Probes() {
         {"coreCutAfterHeight", Cut(CoreHeader(3, 4), 22), {Admitted, 3, 4}},
         {"coreCutInHeight", Cut(CoreHeader(3, 4), 21), NO},
         {"coreHeight65535", CoreHeader(0, 0xFFFF), BIG}};
-    for (const Side& w : SIDES)
-        for (const Side& h : SIDES) {
-            const auto either = [&](Admission x) { return w.asWidth == x || h.asHeight == x; };
-            const Admission a = either(TooLarge)     ? TooLarge
-                                : either(Unreadable) ? Unreadable
-                                                     : Admitted;
-            cases.emplace_back(
-                std::string("width") + w.name + "Height" + h.name, Info(w.value, h.value),
-                a == Admitted ? Probe(a, w.value, std::abs(h.value)) : Probe(a, 0, 0));
+    for (const auto& [wName, width, asWidth, heightRule] : SIDES)
+        for (const auto& [hName, height, widthRule, asHeight] : SIDES) {
+            const std::set both{asWidth, asHeight};
+            const Admission a = both.contains(TooLarge)     ? TooLarge
+                                : both.contains(Unreadable) ? Unreadable
+                                                            : Admitted;
+            cases.emplace_back(std::string("width") + wName + "Height" + hName, Info(width, height),
+                               a == Admitted ? Probe(a, width, std::abs(height)) : Probe(a, 0, 0));
         }
     return cases;
 }
