@@ -8,6 +8,7 @@
 #include "canvas/Rendering.h"
 #include "settings/BlockSizeSettings.h"
 #include "settings/SettingsDialog.h"
+#include "settings/SettingsFile.h"
 #include "ui/Messages.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/graphics/Surfaces.h"
@@ -20,7 +21,7 @@ void SettingsCommand() {
     if (SettingsDialogOpen != 0) return;
     SettingsDialogOpen = 1;
     ShowSettingsDialog(0);
-    BlockSizeSettings("save");
+    BlockSizeSettings(SETTINGS_ACTION_SAVE);
     SettingsDialogOpen = 0;
 }
 
@@ -42,7 +43,7 @@ void DispatchCommand(std::uint32_t id) {
 
 void InitialiseMainWindow() {
     EditingState& state = Editing();
-    BlockSizeSettings("get");
+    BlockSizeSettings(SETTINGS_ACTION_GET);
     state.DragItems.assign(2, DragItem{});
 
     state.ZoomBitmap = NewBitmapSurface(ZOOM_SIZE, ZOOM_SIZE);

@@ -19,10 +19,7 @@ struct StoredHeader {
     std::uint32_t coloursUsed = 0; // 0: as many as the bit count allows
 };
 
-std::optional<BitmapLayout> Refuse(std::string* reason, const char* text) {
-    if (reason) *reason = text;
-    return std::nullopt;
-}
+using Layout = std::optional<BitmapLayout>;
 
 bool KnownHeaderSize(std::uint32_t size) {
     return size == CORE_HEADER_BYTES || size == INFO_HEADER_BYTES || size == OS2_HEADER_BYTES ||
@@ -92,37 +89,37 @@ std::optional<BitmapLayout> ReadBitmapLayout(std::span<const std::uint8_t> file,
     std::uint8_t b = 0;
     std::uint8_t m = 0;
     if (!in.ReadU8(b) || !in.ReadU8(m) || b != 'B' || m != 'M') {
-        return Refuse(reason, REASON_NOT_A_BITMAP);
+        return Refuse<Layout>(reason, REASON_NOT_A_BITMAP);
     }
     StoredHeader h;
     constexpr std::uint64_t FILE_SIZE_AND_RESERVED_BYTES = 8;
     if (!in.Skip(FILE_SIZE_AND_RESERVED_BYTES) || !in.ReadU32(h.dataOffset) ||
         !in.ReadU32(h.headerSize)) {
-        return Refuse(reason, REASON_HEADER_CUT_SHORT);
+        return Refuse<Layout>(reason, REASON_HEADER_CUT_SHORT);
     }
-    if (!KnownHeaderSize(h.headerSize)) return Refuse(reason, REASON_UNKNOWN_HEADER);
+    if (!KnownHeaderSize(h.headerSize)) return Refuse<Layout>(reason, REASON_UNKNOWN_HEADER);
     if (FILE_HEADER_BYTES + h.headerSize > in.Size() || !ReadFields(in, h)) {
-        return Refuse(reason, REASON_HEADER_CUT_SHORT);
+        return Refuse<Layout>(reason, REASON_HEADER_CUT_SHORT);
     }
 
     const ProbeResult size = AdmitImageSize(h.width, h.height);
-    if (size.admission == Admission::TooLarge) return Refuse(reason, REASON_TOO_LARGE);
-    if (size.admission != Admission::Admitted) return Refuse(reason, REASON_BAD_SIZE);
-    if (h.planes != 1) return Refuse(reason, REASON_BAD_PLANES);
-    if (!KnownBitCount(h.bitsPerPixel)) return Refuse(reason, REASON_BAD_BIT_COUNT);
+    if (size.admission == Admission::TooLarge) return Refuse<Layout>(reason, REASON_TOO_LARGE);
+    if (size.admission != Admission::Admitted) return Refuse<Layout>(reason, REASON_BAD_SIZE);
+    if (h.planes != 1) return Refuse<Layout>(reason, REASON_BAD_PLANES);
+    if (!KnownBitCount(h.bitsPerPixel)) return Refuse<Layout>(reason, REASON_BAD_BIT_COUNT);
     const std::optional<PixelCoding> coding = CodingOf(h);
-    if (!coding) return Refuse(reason, REASON_BAD_COMPRESSION);
+    if (!coding) return Refuse<Layout>(reason, REASON_BAD_COMPRESSION);
     const bool topDown = h.height < 0;
     if (topDown && *coding != PixelCoding::Rows) {
-        return Refuse(reason, REASON_TOP_DOWN_RUN_LENGTH);
+        return Refuse<Layout>(reason, REASON_TOP_DOWN_RUN_LENGTH);
     }
     if (h.bitsPerPixel <= 8 && h.coloursUsed > MAX_PALETTE_ENTRIES) {
-        return Refuse(reason, REASON_PALETTE_TOO_LARGE);
+        return Refuse<Layout>(reason, REASON_PALETTE_TOO_LARGE);
     }
     const std::uint64_t tablesEnd = TablesEnd(h);
-    if (tablesEnd > in.Size()) return Refuse(reason, REASON_TABLES_PAST_END);
-    if (h.dataOffset > in.Size()) return Refuse(reason, REASON_DATA_OFFSET_PAST_END);
-    if (h.dataOffset < tablesEnd) return Refuse(reason, REASON_DATA_OFFSET_INSIDE_TABLES);
+    if (tablesEnd > in.Size()) return Refuse<Layout>(reason, REASON_TABLES_PAST_END);
+    if (h.dataOffset > in.Size()) return Refuse<Layout>(reason, REASON_DATA_OFFSET_PAST_END);
+    if (h.dataOffset < tablesEnd) return Refuse<Layout>(reason, REASON_DATA_OFFSET_INSIDE_TABLES);
 
     BitmapLayout layout;
     layout.width = size.width;

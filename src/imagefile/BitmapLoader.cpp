@@ -1,30 +1,48 @@
 #include "imagefile/BitmapLoader.h"
 
+#include "files/FileRead.h"
 #include "imagefile/BitmapLayout.h"
 #include "imagefile/BitmapLimits.h"
 #include "imagefile/BitmapReasons.h"
-#include "imagefile/FileBytes.h"
 #include "imagefile/PixelDataCheck.h"
 
-std::optional<DecodedImage> ReadBitmapImage(const std::string& utf8Path, std::string* reason) {
-    const auto bytes = ReadFileBytes(utf8Path, MAX_BITMAP_FILE_BYTES, reason);
-    if (!bytes) return std::nullopt;
-    return ReadBitmapBytes(*bytes, reason);
+namespace {
+
+using Image = std::optional<DecodedImage>;
+
+const char* ReadRefusal(FileReadStatus status) {
+    switch (status) {
+    case FileReadStatus::Truncated:
+        return REASON_FILE_TOO_BIG;
+    case FileReadStatus::Missing:
+        return REASON_NO_SUCH_FILE;
+    case FileReadStatus::NotAFile:
+        return REASON_NOT_A_FILE;
+    default:
+        return REASON_CANNOT_READ;
+    }
 }
 
-std::optional<DecodedImage> ReadBitmapBytes(std::span<const std::uint8_t> file,
-                                            std::string* reason) {
-    if (file.size() > MAX_BITMAP_FILE_BYTES) {
-        if (reason) *reason = REASON_FILE_TOO_BIG;
-        return std::nullopt;
+} // namespace
+
+Image ReadBitmapImage(const std::string& utf8Path, std::string* reason) {
+    // A file larger than any admitted image needs is refused without being read.
+    const FileReadResult file =
+        ReadFileBounded(utf8Path, MAX_BITMAP_FILE_BYTES, LongerFile::ReadNothing);
+    if (file.status != FileReadStatus::Complete) {
+        return Refuse<Image>(reason, ReadRefusal(file.status));
     }
+    return ReadBitmapBytes(file.bytes, reason);
+}
+
+Image ReadBitmapBytes(std::span<const std::uint8_t> file, std::string* reason) {
+    if (file.size() > MAX_BITMAP_FILE_BYTES) return Refuse<Image>(reason, REASON_FILE_TOO_BIG);
     const std::optional<BitmapLayout> layout = ReadBitmapLayout(file, reason);
     if (!layout || !CheckPixelData(file, *layout, reason)) return std::nullopt;
-    std::optional<DecodedImage> image = DecodeBitmapBytes(file, reason);
+    Image image = DecodeBitmapBytes(file, reason);
     if (!image) return std::nullopt;
     if (image->width != layout->width || image->height != layout->rows) {
-        if (reason) *reason = REASON_DECODED_SIZE_DIFFERS;
-        return std::nullopt;
+        return Refuse<Image>(reason, REASON_DECODED_SIZE_DIFFERS);
     }
     return image;
 }

@@ -2,11 +2,19 @@
 // Why a bitmap file was refused, one text per check. They are diagnostics for
 // logs and tests; the user is shown the file's name in the refusal box.
 
+#include <string>
+
+// Notes why a file is refused, for a caller that asked (a reason that is not
+// null), and gives what the refusing check returns: false, or nothing.
+template <typename Refused = bool> Refused Refuse(std::string* reason, const char* why) {
+    if (reason != nullptr) *reason = why;
+    return Refused{};
+}
+
 constexpr const char* REASON_NO_SUCH_FILE = "the file does not exist";
-constexpr const char* REASON_CANNOT_OPEN = "the file cannot be opened";
+constexpr const char* REASON_CANNOT_READ = "the file cannot be opened or read";
 constexpr const char* REASON_NOT_A_FILE = "the name is not a regular file";
 constexpr const char* REASON_FILE_TOO_BIG = "the file is larger than any admitted image needs";
-constexpr const char* REASON_READ_FAILED = "the file could not be read to its end";
 constexpr const char* REASON_NOT_A_BITMAP = "the file does not start with the bitmap signature";
 constexpr const char* REASON_HEADER_CUT_SHORT = "the file ends inside its headers";
 constexpr const char* REASON_UNKNOWN_HEADER = "the info header size is not one the reader knows";

@@ -1,8 +1,8 @@
 #include "imagefile/BitmapWriter.h"
 
+#include "files/FileReplace.h"
+#include "files/Utf8Path.h"
 #include "imagefile/BitmapEncoding.h"
-#include "imagefile/FileReplace.h"
-#include "imagefile/Utf8Path.h"
 #include "ui/graphics/Surfaces.h"
 
 WriteResult WriteBitmapFile(const std::string& utf8FileName) {

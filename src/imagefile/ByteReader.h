@@ -11,7 +11,6 @@ class ByteReader {
   public:
     explicit ByteReader(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
 
-    std::uint64_t Position() const { return m_position; }
     std::uint64_t Size() const { return m_bytes.size(); }
     std::uint64_t Remaining() const { return Size() - m_position; }
 

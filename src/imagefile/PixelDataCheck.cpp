@@ -10,10 +10,7 @@ std::uint64_t RowStride(std::int32_t width, std::uint16_t bitsPerPixel) {
 
 bool CheckPixelData(std::span<const std::uint8_t> file, const BitmapLayout& layout,
                     std::string* reason) {
-    if (layout.pixelStart > file.size()) {
-        if (reason) *reason = REASON_DATA_OFFSET_PAST_END;
-        return false;
-    }
+    if (layout.pixelStart > file.size()) return Refuse(reason, REASON_DATA_OFFSET_PAST_END);
     const std::span<const std::uint8_t> data = file.subspan(std::size_t(layout.pixelStart));
     if (layout.coding != PixelCoding::Rows) {
         const int bits = layout.coding == PixelCoding::RunLength8 ? 8 : 4;
@@ -21,9 +18,5 @@ bool CheckPixelData(std::span<const std::uint8_t> file, const BitmapLayout& layo
     }
     const std::uint64_t needed =
         RowStride(layout.width, layout.bitsPerPixel) * std::uint64_t(layout.rows);
-    if (data.size() < needed) {
-        if (reason) *reason = REASON_ROWS_CUT_SHORT;
-        return false;
-    }
-    return true;
+    return data.size() >= needed || Refuse(reason, REASON_ROWS_CUT_SHORT);
 }

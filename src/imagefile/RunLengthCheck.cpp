@@ -11,11 +11,6 @@ constexpr std::uint8_t END_OF_IMAGE = 1;
 constexpr std::uint8_t JUMP = 2; // followed by a right and an up step
 // Any larger second byte starts a literal run of that many pixels.
 
-bool Refuse(std::string* reason, const char* text) {
-    if (reason) *reason = text;
-    return false;
-}
-
 // Bytes a literal run of `pixels` takes: padded to a whole 16-bit word.
 std::uint64_t LiteralRunBytes(std::uint64_t pixels, int bitsPerPixel) {
     const std::uint64_t bytes = bitsPerPixel == 8 ? pixels : (pixels + 1) / 2;

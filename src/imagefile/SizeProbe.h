@@ -17,17 +17,19 @@ enum class Admission {
 
 struct ProbeResult {
     Admission admission = Admission::Unreadable;
-    std::int32_t width = 0;  // as probed; for a top-down image, the absolute height
-    std::int32_t height = 0;
+    std::int32_t width = 0;  // the image's size when admitted (a top-down image's
+    std::int32_t height = 0; // absolute height); 0 x 0 when refused
 };
 
 // Opens the file read-only (never creating it), reads the header fields and
-// applies the admission rule.
+// applies the admission rule. Reads only the header's size fields.
 ProbeResult ProbeImageFile(const std::string& utf8Path);
 
 // The same rule on the first bytes of a file already in memory.
 ProbeResult ProbeImageHeader(const std::uint8_t* bytes, std::size_t length);
 
-// The admission rule on a width and height as read from a header. A negative
-// height (a top-down image) counts as its absolute value.
+// The admission rule on a width and height as read from a header, in this
+// order: a side above 500 is too large, a negative height (a top-down image)
+// counting by its absolute value; then a width below 1 or a height of 0 is
+// refused as unreadable.
 ProbeResult AdmitImageSize(std::int32_t width, std::int32_t height);

@@ -19,8 +19,9 @@ struct IniEntry {
 
 // Sets every entry in section, creating the file and the section when
 // missing and keeping every other line as it was, in one replacement of the
-// whole file (imagefile/FileReplace.h). Writes nothing and gives false when the file
-// exists but cannot be read whole (unreadable, or longer than the limit), so
-// that its content is never lost, or when the replacement fails.
+// whole file (files/FileReplace.h). Writes nothing and gives false when
+// something is at the path that cannot be read whole (an unreadable file, one
+// longer than the limit, a folder, a pipe, a device, a link to nothing), so
+// that nothing there is ever lost or replaced, or when the replacement fails.
 bool WriteIniValues(const std::string& utf8Path, std::string_view section,
                     const std::vector<IniEntry>& entries);

@@ -3,6 +3,7 @@
 #include "canvas/EditingState.h"
 #include "settings/ReadNumber.h"
 #include "settings/SettingsDialogLayout.h"
+#include "settings/SettingsTexts.h"
 #include "ui/Messages.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/Fonts.h"
@@ -19,12 +20,12 @@ constexpr std::int16_t DEFAULT_BLOCK_SIDE = 3;
 constexpr std::uint16_t BUTTON_CLICK_CODES_END = 2; // codes 0 and 1 press the button
 
 constexpr std::array<ControlLayout, 6> CONTROLS{{
-    {SizeCaptionLabel, KIND_STATIC, "Tamaño de relleno en píxeles", 5, 5, 150, 15, 0, 0},
-    {WidthLabel, KIND_STATIC, "Ancho", 5, 30, 45, 15, 0, 0},
+    {SizeCaptionLabel, KIND_STATIC, SIZE_CAPTION_TEXT, 5, 5, 150, 15, 0, 0},
+    {WidthLabel, KIND_STATIC, WIDTH_LABEL_TEXT, 5, 30, 45, 15, 0, 0},
     {WidthField, KIND_EDIT, "", 50, 30, 40, 13, FIELD_STYLE, FIELD_EXTENDED_STYLE},
-    {HeightLabel, KIND_STATIC, "Alto", 5, 55, 45, 15, 0, 0},
+    {HeightLabel, KIND_STATIC, HEIGHT_LABEL_TEXT, 5, 55, 45, 15, 0, 0},
     {HeightField, KIND_EDIT, "", 50, 55, 40, 13, FIELD_STYLE, FIELD_EXTENDED_STYLE},
-    {ExitButton, KIND_BUTTON, "Salir", 5, 100, 50, 15, 0, 0},
+    {ExitButton, KIND_BUTTON, EXIT_BUTTON_TEXT, 5, 100, 50, 15, 0, 0},
 }};
 
 std::int16_t ReadField(Handle dialog, std::int32_t id) {

@@ -1,9 +1,9 @@
 #pragma once
-// The settings dialog's texts, controls and layout, in dialog units.
+// The settings dialog's controls and layout, in dialog units; its texts are
+// in SettingsTexts.h.
 
 #include <cstdint>
 
-constexpr const char* SETTINGS_DIALOG_TITLE = "Configuración";
 constexpr const char* SETTINGS_FONT_FACE = "MS Sans Serif";
 constexpr double SETTINGS_FONT_POINTS = 10;
 

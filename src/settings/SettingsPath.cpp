@@ -1,6 +1,6 @@
 #include "settings/SettingsPath.h"
 
-#include "imagefile/Utf8Path.h"
+#include "files/Utf8Path.h"
 #include "settings/SettingsFile.h"
 #include "ui/ExecutableFolder.h"
 

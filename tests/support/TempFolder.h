@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 class TempFolder {
   public:
     TempFolder() {
@@ -34,10 +36,22 @@ class TempFolder {
     }
 
     std::string write(const std::string& utf8Name, const std::vector<unsigned char>& bytes) const {
+        return place(utf8Name, std::string(bytes.begin(), bytes.end()));
+    }
+
+    // Puts at the name what `what` says: "<folder>", "<pipe>", "->TARGET" for a
+    // symbolic link to TARGET, or else a file of those bytes. Gives the name.
+    std::string place(const std::string& utf8Name, const std::string& what) const {
         const std::string name = file(utf8Name);
-        std::ofstream out(std::filesystem::path(std::u8string(name.begin(), name.end())),
-                          std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        const std::filesystem::path path(std::u8string(name.begin(), name.end()));
+        if (what == "<folder>")
+            std::filesystem::create_directory(path);
+        else if (what == "<pipe>")
+            ::mkfifo(path.c_str(), 0644);
+        else if (what.starts_with("->"))
+            std::filesystem::create_symlink(what.substr(2), path);
+        else
+            std::ofstream(path, std::ios::binary) << what;
         return name;
     }
 

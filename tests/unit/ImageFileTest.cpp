@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <csignal>
 #include <random>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -50,26 +51,45 @@ const auto Rle = [](int bits, const Bytes& codes, int rows = 2) {
     return BitmapFile(5, rows, std::uint16_t(bits), bits == 8 ? 1 : 2, {E0, E1, E2}, codes);
 };
 
-using ProbeCase = std::tuple<const char*, Bytes, Probe>;
+using ProbeCase = std::tuple<std::string, Bytes, Probe>;
 class ProbeTable : public testing::TestWithParam<ProbeCase> {};
-TEST_P(ProbeTable, AdmitsSidesOf1To500) {
+TEST_P(ProbeTable, RefusesASideAbove500ThenAnImpossibleSize) {
     const auto& [name, header, probe] = GetParam();
     EXPECT_EQ(Probed(ProbeImageHeader(header.data(), header.size())), probe);
 }
-const Probe NO{Unreadable, 0, 0};
+const Probe NO{Unreadable, 0, 0}, BIG{TooLarge, 0, 0};
+// A value of a side, and what it makes of the image as the width and as the
+// height: too large, no image, or an admitted side (a top-down image's height
+// counts by its absolute value).
+using Side = std::tuple<const char*, std::int32_t, Admission, Admission>;
 // clang-format off
-const ProbeCase PROBES[] = {
-    {"oneByOne", Info(1, 1), {Admitted, 1, 1}}, {"both500", Info(500, 500), {Admitted, 500, 500}},
-    {"width501", Info(501, 1), {TooLarge, 501, 1}}, {"height501", Info(1, 501), {TooLarge, 1, 501}},
-    {"topDown500", Info(6, -500), {Admitted, 6, 500}}, {"widthZero", Info(0, 9), NO},
-    {"topDown501", Info(7, -501), {TooLarge, 7, 501}}, {"heightZero", Info(9, 0), NO},
-    {"heightMinimum", Info(9, INT32_MIN), NO}, {"cutInHeight", Cut(Info(9, 9), 25), NO},
-    {"cutAfterHeight", Cut(Info(9, 9), 26), {Admitted, 9, 9}},
-    {"coreCutAfterHeight", Cut(CoreHeader(3, 4), 22), {Admitted, 3, 4}},
-    {"coreCutInHeight", Cut(CoreHeader(3, 4), 21), NO},
-    {"coreHeight65535", CoreHeader(1, 0xFFFF), {TooLarge, 1, 65535}}};
+const Side SIDES[] = {{"500", 500, Admitted, Admitted}, {"501", 501, TooLarge, TooLarge},
+    {"0", 0, Unreadable, Unreadable}, {"Minus1", -1, Unreadable, Admitted},
+    {"Minus500", -500, Unreadable, Admitted}, {"Minus501", -501, Unreadable, TooLarge},
+    {"Min", INT32_MIN, Unreadable, TooLarge}, {"Max", INT32_MAX, TooLarge, TooLarge}};
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Headers, ProbeTable, testing::ValuesIn(PROBES), Named);
+// Every width with every height: a side above 500 refuses the image as too
+// large whatever the other holds; then any other refusal makes it unreadable.
+std::vector<ProbeCase> Probes() {
+    std::vector<ProbeCase> cases = {
+        {"widthMinus1Height600", Info(-1, 600), BIG},
+        {"cutInHeight", Cut(Info(9, 9), 25), NO},
+        {"cutAfterHeight", Cut(Info(9, 9), 26), {Admitted, 9, 9}},
+        {"coreCutAfterHeight", Cut(CoreHeader(3, 4), 22), {Admitted, 3, 4}},
+        {"coreCutInHeight", Cut(CoreHeader(3, 4), 21), NO},
+        {"coreHeight65535", CoreHeader(0, 0xFFFF), BIG}};
+    for (const auto& [wName, width, asWidth, heightRule] : SIDES)
+        for (const auto& [hName, height, widthRule, asHeight] : SIDES) {
+            const std::set both{asWidth, asHeight};
+            const Admission a = both.contains(TooLarge)     ? TooLarge
+                                : both.contains(Unreadable) ? Unreadable
+                                                            : Admitted;
+            cases.emplace_back(std::string("width") + wName + "Height" + hName, Info(width, height),
+                               a == Admitted ? Probe(a, width, std::abs(height)) : Probe(a, 0, 0));
+        }
+    return cases;
+}
+INSTANTIATE_TEST_SUITE_P(Headers, ProbeTable, testing::ValuesIn(Probes()), Named);
 
 using LoadCase = std::tuple<const char*, Bytes, const char*>;
 class Loading : public testing::TestWithParam<LoadCase> {};

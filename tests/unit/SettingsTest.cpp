@@ -145,9 +145,10 @@ TEST(SettingsFile, SaveKeepsEveryOtherByteAndGetReadsWhatTheModelSays) {
     }
 }
 
-// A settings file (file mode 0: a folder in its place), its and its folder's
-// permissions, whether the program runs as another user than root, and the
-// width "get" reads; the height is never there. A save changes nothing.
+// A settings file, or what stands in its place (see TempFolder::place), its
+// (0: none to set) and its folder's permissions, whether the program runs as
+// another user than root, and the width "get" reads; the height is never
+// there. A save changes nothing, and the block size it was given stays.
 using SettingsFault = std::tuple<const char*, std::string, mode_t, mode_t, bool, int>;
 class SettingsFaults : public testing::TestWithParam<SettingsFault> {};
 
@@ -156,9 +157,8 @@ TEST_P(SettingsFaults, GetReadsWhatItCanAndSaveChangesNothing) {
     TempFolder folder;
     const fs::path file = folder.path() / SETTINGS_FILE_NAME;
     SetSettingsFolderForTests(folder.file(""));
-    if (!fileMode) fs::create_directory(file);
-    std::ofstream(file, std::ios::binary) << text;
-    ::chmod(file.c_str(), fileMode ? fileMode : 0755);
+    folder.place(SETTINGS_FILE_NAME, text);
+    if (fileMode) ::chmod(file.c_str(), fileMode);
     ::chmod(folder.path().c_str(), folderMode);
     const auto before = Snapshot(folder.path());
     const auto run = [&, width = width] {
@@ -181,7 +181,10 @@ const std::string OVERLONG = "[Multiple]\nancho= 7\n;" +
 // clang-format off
 const SettingsFault FAULTS[] = {
     {"readOnlyFile", SMALL, 0444, 0777, true, 9}, {"unreadableFile", SMALL, 0222, 0777, true, 3},
-    {"noTemporaryFile", SMALL, 0666, 0555, true, 9}, {"folderInItsPlace", "", 0, 0755, false, 3},
+    {"noTemporaryFile", SMALL, 0666, 0555, true, 9}, {"folderInItsPlace", "<folder>", 0, 0755, false, 3},
+    {"pipeInItsPlace", "<pipe>", 0, 0755, false, 3},
+    {"deviceInItsPlace", "->/dev/zero", 0, 0755, false, 3},
+    {"linkToNothingInItsPlace", "->nada.ini", 0, 0755, false, 3},
     {"overOneMebibyte", OVERLONG, 0644, 0755, false, 7}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaults, testing::ValuesIn(FAULTS),

@@ -1,13 +1,17 @@
 // The editor's main window on real widgets, driven through its menu: the menu
 // tree, the mouse modes, the author's note, the image choosers and saving, and
-// the settings command with its "Configuración" dialog run inside it.
+// the settings command with its "Configuración" dialog run inside it. Before
+// it, start-up's refusals.
 
+#include "app/Startup.h"
 #include "app/Texts.h"
 #include "imagefile/ImageFileTexts.h"
 #include "imagefile/LoadBitmapFile.h"
 #include "settings/BlockSizeSettings.h"
 #include "settings/SettingsFile.h"
+#include "ui/dialogs/MessageBox.h"
 
+#include "../support/BitmapBytes.h"
 #include "../support/EditorSession.h"
 #include "WidgetTesting.h"
 
@@ -36,6 +40,50 @@ std::string Tree(const std::string& checked) {
            item(MENU_MODE_REAL_COLOUR) + item(MENU_MODE_REAL_COLOUR_BLOCK) + "],],";
 }
 
+// A message box as the program shows them all, captioned, with one OK button
+// and no icon, is noted in `seen` by its text and answered with OK. False for
+// any other window.
+bool AnswerBox(QWidget& w, std::vector<std::string>& seen) {
+    auto* box = qobject_cast<QMessageBox*>(&w);
+    if (!box) return false;
+    EXPECT_TRUE(box->standardButtons() == QMessageBox::Ok && !box->icon() &&
+                w.windowTitle() == MESSAGE_CAPTION);
+    seen.push_back(box->text().toStdString());
+    box->accept();
+    return true;
+}
+
+// Start-up refuses with a box what it cannot edit, and opens no window: a side
+// above 500, though the other is 0, is too large; a pipe and a link to a
+// device under bitmap names are refused at once as unreadable. The box's text
+// and caption are checked as the message-box service gets them.
+TEST(Startup, RefusesWithTheBoxOfItsReasonAndOpensNoWindow) {
+    EditorSession session;
+    const std::string files[] = {session.folder().write("ancha.bmp", BitmapFile(501, 0)),
+                                 session.folder().place("tuberia.bmp", "<pipe>"),
+                                 session.folder().place("cero.bmp", "->/dev/zero")};
+    std::vector<std::string> passed, seen;
+    WatchMessageBoxesForTests([&](const std::string& text, const std::string& caption) {
+        passed.push_back(caption + "|" + text);
+    });
+    for (const std::string& file : files) {
+        const auto choose = [&](QWidget& w) {
+            if (AnswerBox(w, seen)) return;
+            w.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(file));
+            static_cast<QDialog&>(w).accept();
+        };
+        Answering(choose, [] { EXPECT_EQ(RunStartup(), 0); });
+    }
+    WatchMessageBoxesForTests({});
+    const std::string unreadable = "Programador|La imagen bitmap no se puede leer : \r\n";
+    EXPECT_EQ(passed, (std::vector<std::string>{
+                          "Programador|La imagen bitmap no puede ser mayor a : \r\n500 x 500\r\n"
+                          "Disculpen ...",
+                          unreadable + files[1] + "\r\nDisculpen ...",
+                          unreadable + files[2] + "\r\nDisculpen ..."}));
+    EXPECT_EQ(std::tuple(seen.size(), Editing().MainWindow), std::tuple(3u, 0u));
+}
+
 // The main window's handler once EditorSession::Open has initialised it.
 LResult CommandHandler(Handle window, MessageId message, WParam wParam, LParam lParam) {
     return message == WM_INITDIALOG ? 0 : MainWindowHandler(window, message, wParam, lParam);
@@ -46,17 +94,11 @@ struct App : testing::Test {
     void SetUp() override { session.Open(6, 4, RandomPicture(6, 4, 51)); }
 
     // Runs the main window as start-up does and calls `body` once it is shown.
-    // A message box (captioned, one OK button, no icon) is noted in `seen` by
-    // its text and answered with OK; `answer` takes the other windows.
+    // A message box goes to AnswerBox; `answer` takes the other windows.
     void Run(const std::function<void()>& body) {
         Answering(
             [&](QWidget& w) {
-                if (auto* box = qobject_cast<QMessageBox*>(&w)) {
-                    EXPECT_TRUE(box->standardButtons() == QMessageBox::Ok && !box->icon() &&
-                                w.windowTitle() == MESSAGE_CAPTION);
-                    seen.push_back(box->text().toStdString());
-                    return box->accept();
-                }
+                if (AnswerBox(w, seen)) return;
                 if (w.windowTitle() != MAIN_WINDOW_TITLE) return answer(w);
                 Describe((bar = w.findChild<QMenuBar*>())->actions());
                 body();

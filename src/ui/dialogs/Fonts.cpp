@@ -86,8 +86,3 @@ void EndFont(std::int32_t font) {
     ForEachControlRecord(CountUser, &users);
     if (users.second == 0) it->second.made.reset();
 }
-
-bool FontIsMade(std::int32_t font) {
-    const auto it = Table().find(font);
-    return it != Table().end() && it->second.made.has_value();
-}

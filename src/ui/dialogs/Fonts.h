@@ -22,6 +22,3 @@ void SetControlFont(Handle dialog, std::int32_t controlId, std::int32_t font);
 
 // Releases the font's object unless a control still uses it; 0 to 3 are kept.
 void EndFont(std::int32_t font);
-
-// True while the font's object exists (for tests).
-bool FontIsMade(std::int32_t font);

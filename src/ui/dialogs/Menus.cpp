@@ -146,8 +146,3 @@ void SetMenuItemState(Handle menu, std::uint32_t item, bool byCommand, std::uint
     found->state = state;
     ShowState(*found);
 }
-
-std::uint32_t GetMenuItemState(Handle menu, std::uint32_t commandId) {
-    const MenuItem* item = FindItem(menu, commandId);
-    return item ? item->state : 0xFFFFFFFF;
-}

@@ -24,7 +24,3 @@ void AttachMenu(Handle window, Handle menuBar);
 // Sets an item's whole state (MFS_CHECKED or 0), finding it by command id
 // through the menu and its sub-menus when byCommand is set.
 void SetMenuItemState(Handle menu, std::uint32_t item, bool byCommand, std::uint32_t state);
-
-// The state of the item with that command id, or 0xFFFFFFFF when there is
-// none (for tests and for the menu's own bookkeeping).
-std::uint32_t GetMenuItemState(Handle menu, std::uint32_t commandId);

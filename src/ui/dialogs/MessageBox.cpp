@@ -1,14 +1,20 @@
 #include "ui/dialogs/MessageBox.h"
 
+#include "ui/UiTexts.h"
 #include "ui/dialogs/LocalRun.h"
 
 #include <QMessageBox>
 
+namespace {
+std::function<void(const std::string&, const std::string&)> watcher;
+}
+
 int ShowMessageBox(const std::string& utf8Text, const std::string& utf8Caption,
                    std::uint32_t /*flags*/) {
+    if (watcher) watcher(utf8Text, utf8Caption);
     QMessageBox box;
-    box.setWindowTitle(utf8Caption.empty() ? QStringLiteral("Error")
-                                           : QString::fromStdString(utf8Caption));
+    box.setWindowTitle(
+        QString::fromStdString(utf8Caption.empty() ? DEFAULT_MESSAGE_CAPTION : utf8Caption));
     // Lines arrive joined by CR LF; a label wants bare line feeds.
     QString text = QString::fromStdString(utf8Text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -18,4 +24,8 @@ int ShowMessageBox(const std::string& utf8Text, const std::string& utf8Caption,
     box.setStandardButtons(QMessageBox::Ok);
     RunUntilFinished(box);
     return IDOK;
+}
+
+void WatchMessageBoxesForTests(std::function<void(const std::string&, const std::string&)> watch) {
+    watcher = std::move(watch);
 }

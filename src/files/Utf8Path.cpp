@@ -1,4 +1,4 @@
-#include "imagefile/Utf8Path.h"
+#include "files/Utf8Path.h"
 
 std::filesystem::path PathFromUtf8(const std::string& utf8Name) {
     return std::filesystem::path(std::u8string(utf8Name.begin(), utf8Name.end()));

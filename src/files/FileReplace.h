@@ -1,7 +1,7 @@
 #pragma once
-// Replacing a file's whole content without ever leaving it half-written. This
-// is the only code of the writer that talks to the operating system's file
-// calls; a port to another system replaces its .cpp file.
+// Replacing a file's whole content, so that a failed replacement leaves the
+// old content whole. The writes of the image and of the settings file go
+// through here; a port to another system replaces FileReplacePosix.cpp.
 
 #include <cstddef>
 #include <cstdint>
@@ -22,11 +22,13 @@ enum class NoTemporaryFile {
 // Gives the file at `path` exactly the given bytes. A symbolic link is
 // followed to the file it names. The bytes go to a temporary file in that
 // file's folder, which is flushed to disk and renamed over the file, keeping
-// an existing file's permissions. When no temporary file can be made there but
-// the existing file is writable, `fallback` decides: the file is rewritten in
-// place and, should that fail, given back its old content; or nothing is done. On failure the temporary file is
-// removed and the old file keeps its content. A file that exists but may not
-// be written is refused, as is a folder.
+// an existing file's permissions; the name then stands for a new file, so
+// other hard links to the old one keep the old content. When no temporary file
+// can be made there but the existing file is writable, `fallback` decides: the
+// file is rewritten in place and, should that fail, given back its old
+// content; or nothing is done. On failure the temporary file is removed and
+// the old file keeps its content. A file that exists but may not be written is
+// refused, as is a folder.
 FileReplaceResult ReplaceFileContents(const std::filesystem::path& path, const std::uint8_t* bytes,
                                       std::size_t size,
                                       NoTemporaryFile fallback = NoTemporaryFile::RewriteInPlace);
