@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick dbus-bin dbus-x11 x11-utils
+  dpkg-dev desktop-file-utils
   python3 python3-xlib
   fonts-dejavu-core
   gcovr

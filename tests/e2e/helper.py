@@ -7,11 +7,15 @@
 #   helper.py shows CX CY OX OY [I,J...] the canvas at (CX, CY) shows the paper at
 #                                        view offset (OX, OY), those pixels magenta
 #   helper.py close WINDOW               the close request a window manager would send
+# Screen positions are in device pixels: under QT_SCALE_FACTOR each canvas
+# pixel is a square of SCALE x SCALE of them, never smoothed.
+import os
 import struct
 import subprocess
 import sys
 
 W, H, CELL = 15, 12, 10
+SCALE = int(os.environ.get("QT_SCALE_FACTOR", "1"))
 MAGENTA, WHITE, BLACK = (255, 0, 255), (255, 255, 255), (0, 0, 0)
 
 
@@ -55,19 +59,20 @@ def main(command, *args):
         open(args[0], "wb").write(bitmap(pixels(args[1:])))
     elif command == "locate":
         pixel, wx, wy = screen(), int(args[0]), int(args[1])
-        found = [(x - 1, y - 1) for y in range(wy, wy + 100) for x in range(wx, wx + 20)
-                 if pixel(x, y) == colour(0, 0)]  # the cell's interior starts at (1, 1)
+        # The cell's interior starts at canvas pixel (1, 1).
+        found = [(x - SCALE, y - SCALE) for y in range(wy, wy + 100 * SCALE)
+                 for x in range(wx, wx + 20 * SCALE) if pixel(x, y) == colour(0, 0)]
         if not found:
             sys.exit("no cell (0, 0) near the window's top-left corner")
         print(*found[0])
     elif command == "shows":
         pixel, (cx, cy, ox, oy), magenta = screen(), map(int, args[:4]), pixels(args[4:])
         # From the canvas's top-left corner to a white margin beyond the paper.
-        for y in range(max(oy, 0) + CELL * H + 20):
-            for x in range(max(ox, 0) + CELL * W + 20):
-                if pixel(cx + x, cy + y) != shown(x, y, ox, oy, magenta):
-                    sys.exit(f"canvas ({x}, {y}): {pixel(cx + x, cy + y)}, "
-                             f"not {shown(x, y, ox, oy, magenta)}")
+        for y in range(SCALE * (max(oy, 0) + CELL * H + 20)):
+            for x in range(SCALE * (max(ox, 0) + CELL * W + 20)):
+                expected = shown(x // SCALE, y // SCALE, ox, oy, magenta)
+                if pixel(cx + x, cy + y) != expected:
+                    sys.exit(f"canvas device pixel ({x}, {y}): {pixel(cx + x, cy + y)}, not {expected}")
     elif command == "close":
         from Xlib import X, display, protocol
         d = display.Display()

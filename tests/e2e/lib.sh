@@ -1,12 +1,13 @@
 # shellcheck shell=bash disable=SC2034,SC2046 # used by the journeys; keys split on purpose
 # What the journeys share: the editor, run from a copy of its own (it keeps
-# its settings file beside its executable, so that file is private too), and
+# its settings file beside its executable, so that file is private too) unless
+# it already lies in the scratch folder (unpacked from the package), and
 # driven with xdotool on the private X server of run-under-xvfb.sh. Every wait
 # is bounded and says what it waited for; nothing waits a fixed time.
 set -euo pipefail
 HELPER=(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/helper.py")
-mkdir -p "$WORK/bin" && cp "$EDITOR" "$WORK/bin/"
-SETTINGS="$WORK/bin/Configuracion.ini"
+[[ $EDITOR == "$WORK"/* ]] || { mkdir -p "$WORK/bin" && cp "$EDITOR" "$WORK/bin/" && EDITOR=$WORK/bin/${EDITOR##*/}; }
+SETTINGS="${EDITOR%/*}/Configuracion.ini"
 CHOOSER='^Navegador de ficheros para imagen$'
 MAIN='^Velmora - Editor Bitmap \.\.\.$'
 BOX='^Programador$'
@@ -39,7 +40,7 @@ answer() { xdotool windowfocus --sync "$(window "$1")" "${@:2}"; }
 # chooser with FILE. Return goes as a key of its own: typed with the name, the
 # chooser's completion list can take it.
 start_editor() {
-  (cd "$1" && exec "$WORK/bin/$(basename "$EDITOR")") >>"$WORK/editor.log" 2>&1 &
+  (cd "$1" && exec "$EDITOR") >>"$WORK/editor.log" 2>&1 &
   EDITOR_PID=$!
   [[ -z ${2:-} ]] || { answer "$CHOOSER" type --delay 5 "$2" && xdotool key Return; }
 }

@@ -7,11 +7,12 @@
 # starting, or one of an earlier test that is still going away. It does not
 # reset when its last client leaves (-noreset): an editor started right after
 # another one ended would otherwise find it restarting and give up.
+# XVFB_SCREEN sets the screen's size and depth.
 set -euo pipefail
 # shellcheck disable=SC2174 # only the runtime folder is private
 rm -rf "$WORK" && mkdir -p -m 700 "$WORK/run"
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$WORK/run
-exec 3< <(exec Xvfb -displayfd 1 -screen 0 1920x1080x24 -nolisten tcp -noreset 2>"$WORK/xvfb.log")
+exec 3< <(exec Xvfb -displayfd 1 -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp -noreset 2>"$WORK/xvfb.log")
 xvfb=$!
 trap 'kill $xvfb; wait $xvfb' EXIT
 read -r -t 20 -u 3 display || { echo "FAIL: waited 20 s for Xvfb: $(cat "$WORK/xvfb.log")" >&2; exit 1; }

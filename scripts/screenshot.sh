@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Remakes the README's pictures from the real editor on a private Xvfb, with
+# samples/sprite-32x32.bmp open: docs/editor.png, the main window, and
+# docs/settings.png, the same window with its "Configuración" dialog over it.
+# A tool, not a test: it writes into docs/. It drives the editor with the
+# end-to-end tests' library, so it waits for what it shows the way they do.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [[ -z ${SCREENSHOT_DOCS:-} ]]; then
+  scripts/install-deps.sh
+  scripts/build.sh editor
+  # On a screen of 1280 x 1024 the dialog, placed near the screen's corner,
+  # opens over the centred main window.
+  export SCREENSHOT_DOCS=$PWD/docs EDITOR=$PWD/build/src/app/velmora-bitmap WORK=$PWD/build/screenshot \
+    XVFB_SCREEN=1280x1024x24
+  exec tests/e2e/run-under-xvfb.sh "$PWD/scripts/screenshot.sh"
+fi
+source tests/e2e/lib.sh
+
+# shot FILE X Y W H: that area of the screen, without the date stamps that
+# would make every run's file differ.
+shot() { import -window root -crop "$4x$5+$2+$3" +repage -strip "$1"; }
+# The sprite's top-left cell is magenta, just below the menu bar.
+sprite_shown() { import -window "$MAIN_ID" -crop 20x100+0+0 ppm:- | convert ppm:- -depth 8 -unique-colors txt:- | grep -q '#FF00FF'; }
+# The dialog's texts are drawn once it holds more than its background colour.
+drawn() { [[ $(import -window "$1" -format %k info:) -gt 2 ]]; }
+
+start_editor samples "$PWD/samples/sprite-32x32.bmp"
+MAIN_ID=$(window "$MAIN")
+wait_until 20 "the sprite shown" sprite_shown
+eval "$(xdotool getwindowgeometry --shell "$MAIN_ID")"
+WX=$X WY=$Y
+shot "$SCREENSHOT_DOCS/editor.png" "$X" "$Y" "$WIDTH" "$HEIGHT"
+menu Right Return
+dialog=$(window '^Configuración$')
+wait_until 10 "the settings dialog drawn" drawn "$dialog"
+shot "$SCREENSHOT_DOCS/settings.png" "$X" "$Y" "$WIDTH" "$HEIGHT"
+answer '^Configuración$' key Tab Tab space
+close_main

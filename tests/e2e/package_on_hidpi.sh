@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The editor as a person gets it from its Debian package, on a screen of twice
+# the usual density. The package built from this tree (unpacked here, never
+# installed) holds the program, a valid menu entry that starts it and its
+# icons, and depends on the libraries the program links. The unpacked program
+# ends when its open chooser is cancelled; started again, it shows a picture
+# whose every cell is a square of 18 x 18 device pixels between black grid
+# lines 2 pixels wide, with no smoothing.
+set -euo pipefail
+cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$WORK/deb"
+deb=$(echo "$WORK"/deb/velmora-bitmap_*.deb)
+dpkg -x "$deb" "$WORK/root"
+EDITOR=$WORK/root/usr/bin/velmora-bitmap
+source "$(dirname "$0")/lib.sh"
+
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no dependency on Qt Widgets: $(dpkg-deb -f "$deb" Depends)"
+[[ $(dpkg-deb -f "$deb" Recommends) == qt6-translations-l10n ]] || fail "Qt's translations are not recommended"
+entry=$WORK/root/usr/share/applications/velmora-bitmap.desktop
+desktop-file-validate "$entry"
+[[ $(sed -n 's/^Exec=//p' "$entry") == "${EDITOR##*/}" ]] || fail "the menu entry does not start ${EDITOR##*/}"
+icon=$(sed -n 's/^Icon=//p' "$entry")
+icons=$WORK/root/usr/share/icons/hicolor
+[[ -s $icons/scalable/apps/$icon.svg ]] || fail "no scalable icon $icon"
+for size in 48 256; do
+  [[ $(identify -format %wx%h "$icons/${size}x$size/apps/$icon.png") == "${size}x$size" ]] || fail "no $size px icon $icon"
+done
+
+start_editor "$WORK"
+answer "$CHOOSER" key Escape
+expect_end
+"${HELPER[@]}" bitmap "$WORK/celdas.bmp"
+start_editor "$WORK" "$WORK/celdas.bmp"
+open_main
+shows 0 0
+close_main
