@@ -175,7 +175,7 @@ TEST_P(SettingsPlaces, ARunKeepsItInOnePlaceWhereTheNextRunReadsIt) {
     ::chmod(folder.path().c_str(), folderMode), ::chmod(user.path().c_str(), 0777);
     if (place == UserCopy) ::setenv("XDG_CONFIG_HOME", user.path().c_str(), 1);
     const auto before = Snapshot(folder.path());
-    const auto run = [&, width = width, place = place] {
+    const auto run = [&, width = width, place = place, userCopy = userCopy] {
         if (!userCopy.empty())
             fs::create_directories(copy.parent_path()), std::ofstream(copy) << userCopy;
         SetSettingsFolderForTests(folder.file("")), BlockSizeSettings(SETTINGS_ACTION_GET);
