@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick dbus-bin dbus-x11 x11-utils
   dpkg-dev desktop-file-utils
-  python3 python3-xlib
+  python3 python3-xlib python3-pyatspi at-spi2-core
   fonts-dejavu-core
   gcovr
 )

@@ -22,7 +22,10 @@ FileReadResult ReadFileBounded(const std::string& utf8Path, std::size_t limit, L
     const std::filesystem::path path = PathFromUtf8(utf8Path);
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
-        if (errno != ENOENT && errno != ELOOP) return Status(FileReadStatus::Unreadable);
+        // A name under something that is not a folder names nothing, as does
+        // one whose folder is missing.
+        if (errno != ENOENT && errno != ENOTDIR && errno != ELOOP)
+            return Status(FileReadStatus::Unreadable);
         // A link to nothing, or one of a loop, is something, though not a file.
         const bool something = ::lstat(path.c_str(), &info) == 0;
         return Status(something ? FileReadStatus::NotAFile : FileReadStatus::Missing);

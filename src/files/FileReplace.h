@@ -13,22 +13,14 @@ struct FileReplaceResult {
     std::string reason; // the system's reason (UTF-8) when not written
 };
 
-// What to do when no temporary file can be made beside an existing file.
-enum class NoTemporaryFile {
-    RewriteInPlace, // overwrite the file itself, restoring it should that fail
-    Fail,           // leave the file alone: it must never be seen half-written
-};
-
 // Gives the file at `path` exactly the given bytes. A symbolic link is
 // followed to the file it names. The bytes go to a temporary file in that
 // file's folder, which is flushed to disk and renamed over the file, keeping
 // an existing file's permissions; the name then stands for a new file, so
 // other hard links to the old one keep the old content. When no temporary file
-// can be made there but the existing file is writable, `fallback` decides: the
-// file is rewritten in place and, should that fail, given back its old
-// content; or nothing is done. On failure the temporary file is removed and
-// the old file keeps its content. A file that exists but may not be written is
-// refused, as is a folder.
+// can be made there but the existing file is writable, the file is rewritten
+// in place and, should that fail, given back its old content. On failure the
+// temporary file is removed and the old file keeps its content. A file that
+// exists but may not be written is refused, as is a folder.
 FileReplaceResult ReplaceFileContents(const std::filesystem::path& path, const std::uint8_t* bytes,
-                                      std::size_t size,
-                                      NoTemporaryFile fallback = NoTemporaryFile::RewriteInPlace);
+                                      std::size_t size);

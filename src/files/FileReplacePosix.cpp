@@ -142,7 +142,7 @@ FileReplaceResult WriteStream(const fs::path& file, const std::uint8_t* bytes, s
 } // namespace
 
 FileReplaceResult ReplaceFileContents(const fs::path& path, const std::uint8_t* bytes,
-                                      std::size_t size, NoTemporaryFile fallback) {
+                                      std::size_t size) {
     fs::path file = path;
     struct stat old {};
     bool exists = false;
@@ -158,8 +158,7 @@ FileReplaceResult ReplaceFileContents(const fs::path& path, const std::uint8_t* 
     // file's own are put on the temporary file before it takes its place.
     const int fd = CreateTemporaryBeside(file, exists ? 0600 : 0666, temporary, error);
     if (fd < 0) {
-        const bool inPlace = exists && fallback == NoTemporaryFile::RewriteInPlace;
-        return inPlace ? RewriteInPlace(file, bytes, size) : Failed(error);
+        return exists ? RewriteInPlace(file, bytes, size) : Failed(error);
     }
     if (FillTemporary(fd, exists ? &old : nullptr, bytes, size, error) &&
         ::rename(temporary.c_str(), file.c_str()) == 0) {

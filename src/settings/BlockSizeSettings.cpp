@@ -1,19 +1,21 @@
 #include "settings/BlockSizeSettings.h"
 
 #include "canvas/EditingState.h"
+#include "files/Utf8Path.h"
 #include "settings/IniFile.h"
 #include "settings/ReadNumber.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsPath.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
-std::int16_t ReadDimension(const std::string& path, const char* key) {
-    std::string text = path.empty()
-                           ? std::string(SETTINGS_DEFAULT_VALUE)
-                           : ReadIniString(path, SETTINGS_SECTION, key, SETTINGS_DEFAULT_VALUE);
+std::int16_t ReadDimension(const SettingsLocation& place, const char* key) {
+    std::string text = place.file.empty() ? std::string(SETTINGS_DEFAULT_VALUE)
+                                          : ReadIniString(place.file, SETTINGS_SECTION, key,
+                                                          SETTINGS_DEFAULT_VALUE, place.startFrom);
     if (text.size() > SETTINGS_VALUE_MAX_LENGTH) text.resize(SETTINGS_VALUE_MAX_LENGTH);
     return ReadNumber(text);
 }
@@ -28,14 +30,18 @@ std::string WrittenForm(std::int16_t value) {
 void BlockSizeSettings(const std::string& action) {
     EditingState& editing = Editing();
     if (action == SETTINGS_ACTION_GET) {
-        const std::string path = SettingsFilePath();
-        editing.BlockWidth = ReadDimension(path, SETTINGS_KEY_WIDTH);
-        editing.BlockHeight = ReadDimension(path, SETTINGS_KEY_HEIGHT);
+        const SettingsLocation& place = SettingsLocationOfThisRun();
+        editing.BlockWidth = ReadDimension(place, SETTINGS_KEY_WIDTH);
+        editing.BlockHeight = ReadDimension(place, SETTINGS_KEY_HEIGHT);
     } else if (action == SETTINGS_ACTION_SAVE) {
-        const std::string path = SettingsFilePath();
-        if (path.empty()) return;
-        WriteIniValues(path, SETTINGS_SECTION,
+        const SettingsLocation& place = SettingsLocationOfThisRun();
+        if (place.file.empty()) return;
+        // The user's configuration folder may not be there before the first save.
+        std::error_code ignored;
+        std::filesystem::create_directories(PathFromUtf8(place.file).parent_path(), ignored);
+        WriteIniValues(place.file, SETTINGS_SECTION,
                        {{SETTINGS_KEY_WIDTH, WrittenForm(editing.BlockWidth)},
-                        {SETTINGS_KEY_HEIGHT, WrittenForm(editing.BlockHeight)}});
+                        {SETTINGS_KEY_HEIGHT, WrittenForm(editing.BlockHeight)}},
+                       place.startFrom);
     }
 }

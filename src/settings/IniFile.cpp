@@ -6,41 +6,58 @@
 #include "settings/IniText.h"
 #include "settings/SettingsFile.h"
 
+#include <optional>
+
 namespace {
 
 std::string TextOf(const FileReadResult& file) {
     return std::string(file.bytes.begin(), file.bytes.end());
 }
 
+// The text of a file that can be read, up to its last whole line within the
+// limit: the cut may fall inside a line, and a half line could read as a
+// wrong value. Nothing for a file that cannot be read.
+std::optional<std::string> ReadableText(const FileReadResult& file) {
+    if (file.status == FileReadStatus::Complete) return TextOf(file);
+    if (file.status != FileReadStatus::Truncated) return std::nullopt;
+    std::string text = TextOf(file);
+    const std::size_t lastFeed = text.rfind('\n');
+    text.resize(lastFeed == std::string::npos ? 0 : lastFeed + 1);
+    return text;
+}
+
+FileReadResult ReadSettingsFile(const std::string& utf8Path) {
+    return ReadFileBounded(utf8Path, SETTINGS_FILE_SIZE_LIMIT);
+}
+
 } // namespace
 
 std::string ReadIniString(const std::string& utf8Path, std::string_view section,
-                          std::string_view key, std::string_view defaultValue) {
-    const FileReadResult file = ReadFileBounded(utf8Path, SETTINGS_FILE_SIZE_LIMIT);
-    std::string text = TextOf(file);
-    if (file.status == FileReadStatus::Truncated) {
-        // The cut may fall inside a line; a half line could read as a wrong value.
-        const std::size_t lastFeed = text.rfind('\n');
-        text.resize(lastFeed == std::string::npos ? 0 : lastFeed + 1);
-    } else if (file.status != FileReadStatus::Complete) {
-        return std::string(defaultValue);
-    }
-    return FindIniValue(text, section, key).value_or(std::string(defaultValue));
+                          std::string_view key, std::string_view defaultValue,
+                          const std::string& utf8StartFrom) {
+    FileReadResult file = ReadSettingsFile(utf8Path);
+    if (file.status == FileReadStatus::Missing && !utf8StartFrom.empty())
+        file = ReadSettingsFile(utf8StartFrom);
+    const std::optional<std::string> text = ReadableText(file);
+    if (!text) return std::string(defaultValue);
+    return FindIniValue(*text, section, key).value_or(std::string(defaultValue));
 }
 
 bool WriteIniValues(const std::string& utf8Path, std::string_view section,
-                    const std::vector<IniEntry>& entries) {
-    const FileReadResult file = ReadFileBounded(utf8Path, SETTINGS_FILE_SIZE_LIMIT);
+                    const std::vector<IniEntry>& entries, const std::string& utf8StartFrom) {
+    const FileReadResult file = ReadSettingsFile(utf8Path);
     if (file.status != FileReadStatus::Complete && file.status != FileReadStatus::Missing) {
         return false;
     }
     std::string text = TextOf(file);
+    if (file.status == FileReadStatus::Missing && !utf8StartFrom.empty())
+        text = ReadableText(ReadSettingsFile(utf8StartFrom)).value_or("");
     for (const IniEntry& entry : entries)
         text = SetIniValue(text, section, entry.key, entry.value);
-    // Never rewritten in place: a settings file is whole, old or new, even
-    // when the editor stops half-way.
+    // Where no temporary file can be made (a folder the user may not write),
+    // the file is rewritten in place: the user's change would otherwise be
+    // lost, though a stop half-way could then leave the file half-written.
     return ReplaceFileContents(PathFromUtf8(utf8Path),
-                               reinterpret_cast<const std::uint8_t*>(text.data()), text.size(),
-                               NoTemporaryFile::Fail)
+                               reinterpret_cast<const std::uint8_t*>(text.data()), text.size())
         .written;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Where the block size is kept: a settings file beside the executable, and
-// the limits of what is read from it.
+// Where the block size is kept: a settings file beside the executable (or
+// the user's own copy of it, see SettingsPath.h), and the limits of what is
+// read from it.
 
 #include <cstddef>
 

@@ -1,19 +1,25 @@
 #include "settings/SettingsPath.h"
 
-#include "files/Utf8Path.h"
 #include "settings/SettingsFile.h"
 #include "ui/ExecutableFolder.h"
 
+#include <optional>
+
 namespace {
 std::string folderForTests;
-}
+std::optional<SettingsLocation> chosen;
+} // namespace
 
-std::string SettingsFilePath() {
-    const std::string folder = folderForTests.empty() ? ExecutableFolder() : folderForTests;
-    if (folder.empty()) return {};
-    return Utf8FromPath(PathFromUtf8(folder) / SETTINGS_FILE_NAME);
+const SettingsLocation& SettingsLocationOfThisRun() {
+    if (!chosen) {
+        const std::string folder = folderForTests.empty() ? ExecutableFolder() : folderForTests;
+        chosen = folder.empty() ? SettingsLocation{}
+                                : ChooseSettingsLocation(folder, SETTINGS_FILE_NAME);
+    }
+    return *chosen;
 }
 
 void SetSettingsFolderForTests(const std::string& utf8Folder) {
     folderForTests = utf8Folder;
+    chosen.reset();
 }

@@ -1,5 +1,7 @@
 #include "ui/Application.h"
 
+#include "ui/StandardTexts.h"
+
 #include <QApplication>
 
 namespace {
@@ -13,6 +15,7 @@ void StartUiServices(int& argc, char** argv) {
     // Each modal run ends by its own loop's quit; the last window closing
     // must not end the others.
     QApplication::setQuitOnLastWindowClosed(false);
+    UseSpanishStandardTexts();
 }
 
 bool UiServicesStarted() { return QApplication::instance() != nullptr; }

@@ -7,6 +7,9 @@
 #   helper.py shows CX CY OX OY [I,J...] the canvas at (CX, CY) shows the paper at
 #                                        view offset (OX, OY), those pixels magenta
 #   helper.py close WINDOW               the close request a window manager would send
+#   helper.py chooser                    the chooser's labels, buttons and column titles,
+#                                        read through the accessibility bus; fails while
+#                                        a cell of its detail view lies beyond the view
 # Screen positions are in device pixels: under QT_SCALE_FACTOR each canvas
 # pixel is a square of SCALE x SCALE of them, never smoothed.
 import os
@@ -82,6 +85,19 @@ def main(command, *args):
             client_type=atom("WM_PROTOCOLS"), data=(32, [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
         event.window.send_event(event)
         d.sync()  # a round trip: a request still unread at disconnection can be dropped
+    elif command == "chooser":
+        import pyatspi
+        roles = (pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TABLE_COLUMN_HEADER)
+        texts, right = [], lambda node: sum(node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[::2])
+
+        def walk(node, view=None):
+            if node.getRole() == pyatspi.ROLE_TABLE_CELL and right(node) > right(view):
+                sys.exit(f"'{node.name}' lies beyond the view")
+            texts.extend([node.name] if node.getRole() in roles else [])
+            for child in node:
+                walk(child, node if node.getRole() == pyatspi.ROLE_TREE else view)
+        walk(pyatspi.Registry.getDesktop(0))
+        print("|".join(texts))
 
 
 main(*sys.argv[1:])

@@ -10,8 +10,10 @@
 # XVFB_SCREEN sets the screen's size and depth.
 set -euo pipefail
 # shellcheck disable=SC2174 # only the runtime folder is private
+[[ ! -e $WORK ]] || chmod -R u+w "$WORK" # a journey may leave a folder read-only
 rm -rf "$WORK" && mkdir -p -m 700 "$WORK/run"
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$WORK/run
+# The user's configuration folder is the journey's own, too.
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$WORK/run XDG_CONFIG_HOME=$WORK/config
 exec 3< <(exec Xvfb -displayfd 1 -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp -noreset 2>"$WORK/xvfb.log")
 xvfb=$!
 trap 'kill $xvfb; wait $xvfb' EXIT

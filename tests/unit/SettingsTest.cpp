@@ -16,11 +16,16 @@
 #include <algorithm>
 #include <array>
 #include <random>
+#include <regex>
 #include <sys/stat.h>
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// No test writes in the user's own configuration folder: unless a test says
+// otherwise, it is one that cannot be made.
+[[maybe_unused]] const bool NO_USER_FOLDER = ::setenv("XDG_CONFIG_HOME", "/dev/null/config", 1);
 
 const auto Block = [] { return std::pair<int, int>(Editing().BlockWidth, Editing().BlockHeight); };
 const auto SetBlock = [](int width, int height) {
@@ -145,31 +150,54 @@ TEST(SettingsFile, SaveKeepsEveryOtherByteAndGetReadsWhatTheModelSays) {
     }
 }
 
-// A settings file, or what stands in its place (see TempFolder::place), its
-// (0: none to set) and its folder's permissions, whether the program runs as
-// another user than root, and the width "get" reads; the height is never
-// there. A save changes nothing, and the block size it was given stays.
-using SettingsFault = std::tuple<const char*, std::string, mode_t, mode_t, bool, int>;
-class SettingsFaults : public testing::TestWithParam<SettingsFault> {};
+// Where a run keeps the block size: beside the executable, in a file there
+// the user may write, though the folder be read-only (rewritten in place);
+// otherwise in the user's own copy, which starts from the file beside the
+// executable and leaves it as it was; or, where that cannot be written
+// either, or what is there cannot be read whole, nowhere, for the run only.
+// The next run reads it there. Each case: what stands beside the executable
+// ("" nothing, or see TempFolder::place), its (0: none to set) and its
+// folder's permissions, whether the program runs as another user than root,
+// the width "get" reads (the height is never there), and the user's copy.
+enum Place { Beside, UserCopy, Nowhere };
+using SettingsPlace =
+    std::tuple<const char*, std::string, mode_t, mode_t, bool, int, std::string, Place>;
+class SettingsPlaces : public testing::TestWithParam<SettingsPlace> {};
 
-TEST_P(SettingsFaults, GetReadsWhatItCanAndSaveChangesNothing) {
-    const auto& [name, text, fileMode, folderMode, unprivileged, width] = GetParam();
-    TempFolder folder;
-    const fs::path file = folder.path() / SETTINGS_FILE_NAME;
-    SetSettingsFolderForTests(folder.file(""));
-    folder.place(SETTINGS_FILE_NAME, text);
+TEST_P(SettingsPlaces, ARunKeepsItInOnePlaceWhereTheNextRunReadsIt) {
+    const auto& [name, text, fileMode, folderMode, unprivileged, width, userCopy, place] =
+        GetParam();
+    TempFolder folder, user;
+    const fs::path file = folder.path() / SETTINGS_FILE_NAME,
+                   copy = user.path() / "Velmora/Editor Bitmap" / SETTINGS_FILE_NAME;
+    if (!text.empty()) folder.place(SETTINGS_FILE_NAME, text);
     if (fileMode) ::chmod(file.c_str(), fileMode);
-    ::chmod(folder.path().c_str(), folderMode);
+    ::chmod(folder.path().c_str(), folderMode), ::chmod(user.path().c_str(), 0777);
+    if (place == UserCopy) ::setenv("XDG_CONFIG_HOME", user.path().c_str(), 1);
     const auto before = Snapshot(folder.path());
-    const auto run = [&, width = width] {
-        BlockSizeSettings(SETTINGS_ACTION_GET);
+    const auto run = [&, width = width, place = place, userCopy = userCopy] {
+        if (!userCopy.empty())
+            fs::create_directories(copy.parent_path()), std::ofstream(copy) << userCopy;
+        SetSettingsFolderForTests(folder.file("")), BlockSizeSettings(SETTINGS_ACTION_GET);
         const bool read = Block() == std::pair(width, 3);
         SetBlock(5, 6), BlockSizeSettings(SETTINGS_ACTION_SAVE);
-        return read && Block() == std::pair(5, 6) ? 0 : 1;
+        const bool kept = Block() == std::pair(5, 6);
+        SetSettingsFolderForTests(folder.file("")), BlockSizeSettings(SETTINGS_ACTION_GET);
+        const bool next = Block() == (place == Nowhere ? std::pair(width, 3) : std::pair(5, 6));
+        return read && kept && next ? 0 : 1;
     };
-    EXPECT_EQ(unprivileged ? RunUnprivileged(run) : run(), 0) << "misread, or changed the values";
-    ::chmod(folder.path().c_str(), 0755);
-    EXPECT_EQ(Snapshot(folder.path()), before);
+    EXPECT_EQ(unprivileged ? RunUnprivileged(run) : run(), 0) << "misread, or not kept";
+    ::chmod(folder.path().c_str(), 0755), ::setenv("XDG_CONFIG_HOME", "/dev/null/config", 1);
+    const auto saved = [](const std::string& was) { // what a save makes of a file
+        return was.empty()
+                   ? "[Multiple]\r\nancho= 5\r\nalto= 6\r\n"
+                   : std::regex_replace(was, std::regex("ancho= .\n"), "ancho= 5\nalto= 6\n");
+    };
+    if (place == Beside)
+        EXPECT_EQ(FileText(file), saved(text));
+    else
+        EXPECT_EQ(Snapshot(folder.path()), before);
+    EXPECT_EQ(FileText(copy), place == UserCopy ? saved(userCopy.empty() ? text : userCopy) : "");
 }
 
 const std::string SMALL = "[Multiple]\nancho= 9\n[Otra]\nalto=1\n";
@@ -177,17 +205,21 @@ const std::string SMALL = "[Multiple]\nancho= 9\n[Otra]\nalto=1\n";
 const std::string OVERLONG = "[Multiple]\nancho= 7\n;" +
                              std::string(SETTINGS_FILE_SIZE_LIMIT - 32, ' ') +
                              "\nalto= 1234567890\n" + std::string(3 << 20, 'x');
-// Without a temporary file beside it, the file is never rewritten in place.
 // clang-format off
-const SettingsFault FAULTS[] = {
-    {"readOnlyFile", SMALL, 0444, 0777, true, 9}, {"unreadableFile", SMALL, 0222, 0777, true, 3},
-    {"noTemporaryFile", SMALL, 0666, 0555, true, 9}, {"folderInItsPlace", "<folder>", 0, 0755, false, 3},
-    {"pipeInItsPlace", "<pipe>", 0, 0755, false, 3},
-    {"deviceInItsPlace", "->/dev/zero", 0, 0755, false, 3},
-    {"linkToNothingInItsPlace", "->nada.ini", 0, 0755, false, 3},
-    {"overOneMebibyte", OVERLONG, 0644, 0755, false, 7}};
+const SettingsPlace PLACES[] = {
+    {"writableFileInReadOnlyFolder", SMALL, 0666, 0555, true, 9, "", Beside},
+    {"readOnlyFile", SMALL, 0444, 0777, true, 9, "", UserCopy},
+    {"noFileInReadOnlyFolder", "", 0, 0555, true, 3, "", UserCopy},
+    {"userCopyFirst", SMALL, 0444, 0555, true, 7, "[Multiple]\nancho= 7\n", UserCopy},
+    {"noUserFolder", SMALL, 0444, 0555, true, 9, "", Nowhere},
+    {"unreadableFile", SMALL, 0222, 0777, true, 3, "", Nowhere},
+    {"folderInItsPlace", "<folder>", 0, 0755, false, 3, "", Nowhere},
+    {"pipeInItsPlace", "<pipe>", 0, 0755, false, 3, "", Nowhere},
+    {"deviceInItsPlace", "->/dev/zero", 0, 0755, false, 3, "", Nowhere},
+    {"linkToNothingInItsPlace", "->nada.ini", 0, 0755, false, 3, "", Nowhere},
+    {"overOneMebibyte", OVERLONG, 0644, 0755, false, 7, "", Nowhere}};
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaults, testing::ValuesIn(FAULTS),
+INSTANTIATE_TEST_SUITE_P(Places, SettingsPlaces, testing::ValuesIn(PLACES),
                          [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
 } // namespace

@@ -41,12 +41,13 @@ std::string Tree(const std::string& checked) {
 }
 
 // A message box as the program shows them all, captioned, with one OK button
-// and no icon, is noted in `seen` by its text and answered with OK. False for
-// any other window.
+// (reading "Aceptar", as on a Spanish system) and no icon, is noted in `seen`
+// by its text and answered with OK. False for any other window.
 bool AnswerBox(QWidget& w, std::vector<std::string>& seen) {
     auto* box = qobject_cast<QMessageBox*>(&w);
     if (!box) return false;
     EXPECT_TRUE(box->standardButtons() == QMessageBox::Ok && !box->icon() &&
+                box->button(QMessageBox::Ok)->text() == "Aceptar" &&
                 w.windowTitle() == MESSAGE_CAPTION);
     seen.push_back(box->text().toStdString());
     box->accept();

@@ -1,5 +1,6 @@
 #include "ui/dialogs/FileChooser.h"
 
+#include "ui/dialogs/ChooserColumns.h"
 #include "ui/dialogs/LocalRun.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@ std::optional<std::string> ChooseFile(ChooserKind kind, const FileChooserRequest
     // Qt's own chooser looks and behaves the same on every platform.
     chooser.setOption(QFileDialog::DontUseNativeDialog);
     chooser.setOption(QFileDialog::DontConfirmOverwrite);
+    FitChooserColumns(chooser);
     if (kind == ChooserKind::Open) {
         chooser.setAcceptMode(QFileDialog::AcceptOpen);
         chooser.setFileMode(QFileDialog::ExistingFile);

@@ -7,7 +7,8 @@
 
 int RunUntilFinished(QDialog& dialog) {
     dialog.setWindowModality(Qt::NonModal);
-    dialog.adjustSize();
+    // A dialog its builder has sized keeps that size.
+    if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         QRect frame = dialog.frameGeometry();

@@ -5,6 +5,7 @@
 
 class QDialog;
 
-// Centres the dialog on the work area of the primary screen, shows it, brings
-// it to the front and returns the dialog's result when it is done.
+// Centres the dialog on the work area of the primary screen, at the size its
+// builder gave it or else at its own, shows it, brings it to the front and
+// returns the dialog's result when it is done.
 int RunUntilFinished(QDialog& dialog);
