@@ -41,10 +41,7 @@ using Clock = std::chrono::steady_clock;
 void StartOffscreenUi() {
     if (UiServicesStarted()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "editor-benchmarks";
-    static char* argv[] = {name, nullptr};
-    StartUiServices(argc, argv);
+    StartUiServices("editor-benchmarks");
 }
 
 // Runs the editor's main window on a SIDE x SIDE image, as start-up does, and

@@ -1,7 +1,8 @@
 #include "app/Startup.h"
 #include "ui/Application.h"
 
-int main(int argc, char** argv) {
-    StartUiServices(argc, argv);
+int main(int, char** argv) {
+    // Only the program's name: the editor takes nothing from its command line.
+    StartUiServices(argv[0]);
     return RunStartup();
 }

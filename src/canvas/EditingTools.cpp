@@ -3,7 +3,7 @@
 #include "canvas/EditingState.h"
 #include "canvas/PaperDrag.h"
 #include "canvas/Rendering.h"
-#include "ui/graphics/Surfaces.h"
+#include "ui/dialogs/VisibleArea.h"
 
 #include <algorithm>
 
@@ -45,15 +45,14 @@ PointedPixel PointedPixelAt(int x, int y) {
     return PointedPixel{(x - ox) / CELL_SIZE, (y - oy) / CELL_SIZE};
 }
 
-bool InsideCanvasClientArea(Handle canvas, int x, int y) {
-    int width = VIEW_WIDTH - 2, height = VIEW_HEIGHT - 2; // inside the one-pixel border
-    SurfacePixels(canvas, &width, &height);
-    return 0 <= x && x < width && 0 <= y && y < height;
+bool InsideVisibleCanvas(Handle canvas, int x, int y) {
+    // Asked on every message: resizing the window moves the visible edges.
+    return Contains(VisibleClientArea(canvas), x, y);
 }
 
 void ApplyToolAt(Handle canvas, int x, int y) {
     EditingState& state = Editing();
-    if (!InsideCanvasClientArea(canvas, x, y) || !CellsBuilt(state)) return;
+    if (!InsideVisibleCanvas(canvas, x, y) || !CellsBuilt(state)) return;
     const PointedPixel pointed = PointedPixelAt(x, y);
     if (!InsideImage(state, pointed)) return;
     const int i = int(pointed.i), j = int(pointed.j);

@@ -16,13 +16,14 @@ struct PointedPixel {
 };
 PointedPixel PointedPixelAt(int x, int y);
 
-// True when (x, y) lies on the canvas's own client area, that of its drawing
-// surface. The pointer stays captured outside it while the left button is
-// held, and a tool paints nothing there.
-bool InsideCanvasClientArea(Handle canvas, int x, int y);
+// True when (x, y) lies on the part of the canvas's client area that the main
+// window shows now. The canvas is taller than what the window shows below its
+// menu bar, and it keeps the pointer while the left button is held, so a
+// stroke can reach rows the user cannot see: a tool paints nothing there.
+bool InsideVisibleCanvas(Handle canvas, int x, int y);
 
 // Applies the tool of the current MouseMode at the canvas point (x, y): if the
-// point lies on the canvas and the pointed pixel inside the image, paints the
+// point lies on the visible canvas and the pointed pixel inside the image, paints the
 // pixel (or the block of BlockWidth x BlockHeight clipped to the image, empty
 // when either is 0 or less) and refreshes the canvas once. Otherwise nothing
 // is painted and nothing refreshed. Does nothing in "Mover papel" mode.

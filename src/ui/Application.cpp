@@ -4,12 +4,22 @@
 
 #include <QApplication>
 
+#include <string>
+
 namespace {
 QApplication* application = nullptr;
-}
 
-void StartUiServices(int& argc, char** argv) {
+// Qt keeps references to its argc and argv for as long as the application
+// lives, which is until the process ends: so do these.
+std::string name;
+int argc = 1;
+char* argv[] = {nullptr, nullptr};
+} // namespace
+
+void StartUiServices(const char* programName) {
     if (application || QApplication::instance()) return;
+    name = programName != nullptr ? programName : "";
+    argv[0] = name.data();
     // Lives until the process ends, like every window the program makes.
     application = new QApplication(argc, argv);
     // Each modal run ends by its own loop's quit; the last window closing
@@ -18,4 +28,6 @@ void StartUiServices(int& argc, char** argv) {
     UseSpanishStandardTexts();
 }
 
-bool UiServicesStarted() { return QApplication::instance() != nullptr; }
+bool UiServicesStarted() {
+    return QApplication::instance() != nullptr;
+}

@@ -5,13 +5,20 @@
 # save under the proposed name, and find on the screen and in the file exactly
 # what those steps should leave. The canvas keeps the pointer from a press to
 # its release: a drag or a stroke that leaves the window ends where it is
-# released, and a stroke paints nothing outside the canvas.
+# released, and a stroke paints nothing that the window does not show. The
+# editor reads no command line: Qt's own "-reverse" leaves the menu bar
+# reading left to right.
 source "$(dirname "$0")/lib.sh"
 IMAGE=$WORK/celdas.bmp
 "${HELPER[@]}" bitmap "$IMAGE"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
+EDITOR_ARGS=(-reverse)
 start_editor "$WORK" "$IMAGE"
 open_main
 shows 0 0
+left_to_right() { "${HELPER[@]}" menubar | tee /dev/stderr | grep -qx "Archivos|Opciones|Raton"; }
+wait_until 20 "the menu bar to read left to right" left_to_right
 
 # A click gives the canvas the focus (and in "Mover papel" moves nothing).
 # Keys move the paper against the arrow, 10 pixels a step and 100 a page, as
@@ -55,7 +62,20 @@ mode 4 # "Editar Color Real Multiple": from pixel (4, 8)
 xdotool mousemove $(at 45 70) click 1
 shows 0 -15 5,1 7,5 $BLOCKS 3,8 3,9
 
+# The window's bottom edge cuts the canvas. The paper, dragged out through it
+# (it follows the pointer there), puts rows 0 and 1 of the image above it, row
+# 2 across it and row 3 under it. In column 10, a click paints row 0, and a
+# stroke from the part of row 2 that shows, out through the edge over row 3,
+# paints only row 2. (One move a stroke: the platform may merge moves.)
+EDGE=$((WY + HEIGHT - CY)) # the first canvas row under the window
+mode 0
+xdotool mousemove $(at 50 20) mousedown 1 mousemove $(at 50 $((EDGE + 10))) mouseup 1
+mode 1
+xdotool mousemove $(at 105 $((EDGE - 20))) click 1 mousemove $(at 105 $((EDGE - 1))) \
+  mousedown 1 mousemove $(at 105 $((EDGE + 6))) mouseup 1 key Home
+shows 0 0 5,1 7,5 $BLOCKS 3,8 3,9 10,0 10,2
+
 save
-"${HELPER[@]}" bitmap "$WORK/expected.bmp" 5,1 7,5 $BLOCKS 3,8 3,9
+"${HELPER[@]}" bitmap "$WORK/expected.bmp" 5,1 7,5 $BLOCKS 3,8 3,9 10,0 10,2
 cmp "$IMAGE" "$WORK/expected.bmp" || fail "the saved file is not the edited image"
 close_main

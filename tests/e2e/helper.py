@@ -10,6 +10,7 @@
 #   helper.py chooser                    the chooser's labels, buttons and column titles,
 #                                        read through the accessibility bus; fails while
 #                                        a cell of its detail view lies beyond the view
+#   helper.py menubar                    the titles of the menu bars, from left to right
 # Screen positions are in device pixels: under QT_SCALE_FACTOR each canvas
 # pixel is a square of SCALE x SCALE of them, never smoothed.
 import os
@@ -98,6 +99,12 @@ def main(command, *args):
                 walk(child, node if node.getRole() == pyatspi.ROLE_TREE else view)
         walk(pyatspi.Registry.getDesktop(0))
         print("|".join(texts))
+    elif command == "menubar":
+        import pyatspi
+        left = lambda node: node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[0]
+        bars = pyatspi.findAllDescendants(pyatspi.Registry.getDesktop(0),
+                                          lambda node: node.getRole() == pyatspi.ROLE_MENU_BAR)
+        print("|".join(menu.name for bar in bars for menu in sorted(bar, key=left)))
 
 
 main(*sys.argv[1:])

@@ -13,6 +13,7 @@ MAIN='^Velmora - Editor Bitmap \.\.\.$'
 BOX='^Programador$'
 EDITOR_PID=""
 RUN_AS=() # a command that starts the editor (another user, environment), if any
+EDITOR_ARGS=() # its command line, which it ignores
 trap '[[ -z $EDITOR_PID ]] || kill "$EDITOR_PID" 2>/dev/null || true' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -41,7 +42,7 @@ answer() { xdotool windowfocus --sync "$(window "$1")" "${@:2}"; }
 # chooser with FILE. Return goes as a key of its own: typed with the name, the
 # chooser's completion list can take it.
 start_editor() {
-  (cd "$1" && exec "${RUN_AS[@]}" "$EDITOR") >>"$WORK/editor.log" 2>&1 &
+  (cd "$1" && exec "${RUN_AS[@]}" "$EDITOR" "${EDITOR_ARGS[@]}") >>"$WORK/editor.log" 2>&1 &
   EDITOR_PID=$!
   [[ -z ${2:-} ]] || { answer "$CHOOSER" type --delay 5 "$2" && xdotool key Return; }
 }

@@ -14,8 +14,5 @@ inline void StartOffscreenServices() {
     // configuration folder: tests use one that cannot be made, so they
     // neither read nor leave anything there.
     ::setenv("XDG_CONFIG_HOME", "/dev/null/config", 1);
-    static int argc = 1;
-    static char name[] = "editor-test";
-    static char* argv[] = {name, nullptr};
-    StartUiServices(argc, argv);
+    StartUiServices("editor-test");
 }

@@ -10,6 +10,7 @@
 #include "canvas/CanvasInput.h"
 #include "settings/SettingsFile.h"
 #include "ui/dialogs/Pointers.h"
+#include "ui/dialogs/VisibleArea.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,7 @@ struct Model {
     int mode = MovePaper, bw = std::atoi(SETTINGS_DEFAULT_VALUE), bh = bw, active = 0;
     bool button = false, dragging = false;
     std::int32_t pointer = CurrentMousePointer();
+    ClientRect visible{}; // the part of the canvas that the window shows
 
     // Cell (i, j) covers paper pixels 10i..10i+10: a black outline round the pixel's colour.
     Colour Paper(I64 px, I64 py) const {
@@ -72,9 +74,9 @@ struct Model {
         if (key == VK_HOME) ox = oy = 0;
         if (wheel || key == VK_END || key == VK_HOME || ox != x || oy != y) Refresh();
     }
-    void Apply(int x, int y) { // the mode's tool: nothing outside the client area or the image
+    void Apply(int x, int y) { // the mode's tool: nothing outside the visible canvas or the image
         const I64 i = (x - ox) / CELL_SIZE, j = (y - oy) / CELL_SIZE; // toward zero
-        if (x < 0 || y < 0 || x >= CW || y >= CH || i < 0 || j < 0 || i >= W || j >= H) return;
+        if (!Contains(visible, x, y) || i < 0 || j < 0 || i >= W || j >= H) return;
         const bool block = mode >= EditTransparentBlock; // clipped to the image pixel by pixel
         for (I64 r = j; r < std::min<I64>(H, j + (block ? bh : 1)); ++r)
             for (I64 c = i; c < std::min<I64>(W, i + (block ? bw : 1)); ++c) {
@@ -130,6 +132,10 @@ TEST(Canvas, RandomInputMatchesTheModelOfPaperViewAndTools) {
         session.Open(W, H, m.image);
         m.Refresh();
         const Handle canvas = session.Canvas(), paper = Editing().ZoomBitmap;
+        m.visible = VisibleClientArea(canvas); // all columns, the rows above the window's edge
+        ASSERT_TRUE(m.visible.right == CW && m.visible.bottom > CH / 2 && m.visible.bottom < CH)
+            << m.visible.left << " " << m.visible.top << " " << m.visible.right << " "
+            << m.visible.bottom;
         ASSERT_EQ(SubclassControl(canvas, CanvasProc), &CanvasProc);
         ASSERT_NE(std::exchange(Editing().OldCanvasProc, OldProc), nullptr);
         int px = 0, py = 0;

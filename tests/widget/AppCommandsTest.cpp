@@ -3,6 +3,7 @@
 // the settings command with its "Configuración" dialog run inside it. Before
 // it, start-up's refusals.
 
+#include "app/Commands.h"
 #include "app/Startup.h"
 #include "app/Texts.h"
 #include "imagefile/ImageFileTexts.h"
@@ -216,4 +217,51 @@ TEST_F(App, SettingsDialogReadsItsFieldsOnSalirAndEachCloseStoresTheBlockSize) {
         }
     });
     EXPECT_EQ(seen.size(), std::size(rounds)) << "one dialog a round";
+}
+
+// A tool acts only where the window shows the canvas, whose bottom rows lie under the window's
+// edge (the menu bar takes its height from the client area). Strokes dragged out through the
+// bottom edge and, in a smaller window, the right edge paint nothing beyond it; a block whose
+// corner shows paints in full; Page Down brings hidden rows into view, and a click then paints
+// there; a drag of the paper follows the pointer beyond the edge.
+struct LargeImage : App {
+    void SetUp() override { session.Open(500, 500, RandomPicture(500, 500, 52)); }
+};
+TEST_F(LargeImage, ToolsActOnlyWhereTheWindowShowsTheCanvas) {
+    Run([&] {
+        QWidget* window = bar->window();
+        QWidget* canvas = window->childAt(window->width() / 2, window->height() / 2);
+        const auto at = [&](int x, int y) { return canvas->mapTo(window, QPoint(x, y)); };
+        // The first canvas column and row that the window does not show.
+        int right = window->width() - at(0, 0).x(), bottom = window->height() - at(0, 0).y();
+        const auto stroke = [&](std::uint32_t mode, int x, int y, int toX, int toY) {
+            session.Command(mode);
+            QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, at(x, y));
+            QTest::mouseMove(window->windowHandle(), at(toX, toY));
+            QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, at(toX, toY));
+        };
+        const auto check = [&](int i, int j, bool painted) { // image pixel (i, j)
+            EXPECT_EQ(ReadSurfaceArea(Editing().ImageBitmap, i, j, 1, 1)[0] ==
+                          TRANSPARENT_KEY_COLOUR,
+                      painted)
+                << i << ", " << j;
+        };
+        stroke(CmdModeTransparent, 55, bottom - 12, 55, bottom + 2);
+        check(5, (bottom - 12) / 10, true), check(5, (bottom + 2) / 10, false);
+        window->resize(600, 400);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == QSize(600, 400); }, 3000));
+        right = 600 - at(0, 0).x(), bottom = 400 - at(0, 0).y();
+        stroke(CmdModeTransparent, 155, bottom - 12, 155, bottom + 2);
+        check(15, (bottom - 12) / 10, true), check(15, (bottom + 2) / 10, false);
+        stroke(CmdModeTransparent, right - 12, 105, right + 2, 105);
+        check((right - 12) / 10, 10, true), check((right + 2) / 10, 10, false);
+        Editing().BlockWidth = Editing().BlockHeight = 4;
+        stroke(CmdModeTransparentBlock, 255, bottom - 3, 255, bottom - 3);
+        check(28, (bottom - 3) / 10 + 3, true);
+        QTest::keyClick(window->windowHandle(), Qt::Key_PageDown); // the paper 100 pixels up
+        stroke(CmdModeTransparent, 355, bottom - 5, 355, bottom - 5);
+        check(35, (bottom + 95) / 10, true);
+        stroke(CmdModePan, 100, 100, 100, bottom + 50);
+        EXPECT_EQ(Editing().DragItems[PAPER_ITEM].Y, bottom - 150);
+    });
 }
