@@ -81,15 +81,10 @@ void ComposeView(std::int32_t x, std::int32_t y) {
 }
 
 void ShowFirstView() {
-    const EditingState& state = Editing();
-    ComposeView(Paper().X, Paper().Y);
-    // The copy is held back and the redraw shows it: one repaint of the
-    // screen instead of two for the same picture. The canvas is left attached
-    // without deferral, as a plain attach would leave it.
-    AttachSurface(state.MainWindow, CanvasControlId, true);
-    CopySurface(state.ViewBitmap, 0, PLAIN_COPY);
-    AttachSurface(state.MainWindow, CanvasControlId, false);
-    RedrawSurface();
+    // The first view is the refresh without its clear of ViewBitmap, and the
+    // refresh composes straight into the canvas: the same pixels on the
+    // canvas, one repaint, and ViewBitmap stays white, its memory untouched.
+    RefreshCanvas();
 }
 
 void RefreshCanvas() {
