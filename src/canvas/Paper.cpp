@@ -49,17 +49,22 @@ int PaperRow(int y, int x, int count, Colour* out) {
         return 1;
     }
     const ImageRow image(y / CELL_SIZE);
-    while (px < gridEnd) {
-        const int inCell = px % CELL_SIZE;
-        if (inCell == 0) {
-            *to++ = GRID_COLOUR;
-            ++px;
-            continue;
-        }
-        const int run = std::min(CELL_SIZE - inCell, gridEnd - px);
-        to = std::fill_n(to, run, image.at(px / CELL_SIZE));
-        px += run;
+    const auto pixel = [&image](int column) {
+        return column % CELL_SIZE == 0 ? GRID_COLOUR : image.at(column / CELL_SIZE);
+    };
+    // A cell cut by the span's left end, then whole cells, each a grid pixel and
+    // CELL_SIZE - 1 of its colour (a fixed count the compiler unrolls), then the
+    // cut cell at the right end.
+    for (; px < gridEnd && px % CELL_SIZE != 0; ++px)
+        *to++ = pixel(px);
+    for (; px + CELL_SIZE <= gridEnd; px += CELL_SIZE, to += CELL_SIZE) {
+        const Colour colour = image.at(px / CELL_SIZE);
+        to[0] = GRID_COLOUR;
+        for (int k = 1; k < CELL_SIZE; ++k)
+            to[k] = colour;
     }
+    for (; px < gridEnd; ++px)
+        *to++ = pixel(px);
     std::fill(to, out + count, BACKGROUND_COLOUR);
     // The rows down to the next grid line are the same.
     return CELL_SIZE - y % CELL_SIZE;
