@@ -1,12 +1,13 @@
 // The main window's drawing with a 500 x 500 image, each beside the plain
 // work it should cost a small multiple of:
-// - RefreshCanvas at several view offsets, up to the canvas's surface (the
+// - RefreshCanvas at five view offsets, up to the canvas's surface (the
 //   repaint on screen left out), against one memcpy of the 1200 x 950 view
-//   (BaselineMemcpyOfTheView; aim at most 3x);
-// - CreateCanvas on a cleared paper against the same boxes written straight
-//   into a buffer (BaselineCellBoxesStraightIntoABuffer; aim at most 2x);
+//   (BaselineMemcpyOfTheView, in SurfacesBenchmark.cpp; aim at most 3x);
+// - CreateCanvas, which builds the cell table (the paper works its squares
+//   out from the image when read);
 // - the whole initialisation, from the settings to the first view, against
-//   a new 5000 x 5000 buffer filled and given those boxes (aim at most 2x).
+//   allocating and filling one view (BaselineNewViewFilled, in
+//   StartupBenchmark.cpp).
 // The window services run on Qt's offscreen platform; no window is shown.
 
 #include "../tests/support/EditorSession.h"
@@ -17,12 +18,10 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <vector>
 
 namespace {
 
 constexpr int SIDE = 500;
-constexpr Colour WHITE = 0xFFFFFF;
 
 void RefreshCanvasAtOffset(benchmark::State& state) {
     EditorSession session;
@@ -45,32 +44,16 @@ BENCHMARK(RefreshCanvasAtOffset)
     ->Args({-5000, 0})
     ->Unit(benchmark::kMicrosecond);
 
-void CreateCanvasOfFiveHundredSquareOnAClearedPaper(benchmark::State& state) {
+void CreateCanvasOfFiveHundredSquare(benchmark::State& state) {
     EditorSession session;
     session.Open(SIDE, SIDE, baseline::PictureColours());
     for (auto _ : state) {
-        state.PauseTiming();
-        AttachSurface(Editing().ZoomBitmap, 0, false);
-        ClearSurface(WHITE, 0);
-        SurfacePixels(Editing().ZoomBitmap, nullptr, nullptr); // the clear reaches the pixels
-        state.ResumeTiming();
         CreateCanvas(SIDE, SIDE);
-        benchmark::DoNotOptimize(SurfacePixels(Editing().ZoomBitmap, nullptr, nullptr));
+        benchmark::DoNotOptimize(Editing().Cells.data());
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(CreateCanvasOfFiveHundredSquareOnAClearedPaper)->Unit(benchmark::kMillisecond);
-
-void BaselineNewPaperFilledThenCellBoxes(benchmark::State& state) {
-    const std::size_t count = std::size_t(baseline::PAPER) * baseline::PAPER;
-    for (auto _ : state) {
-        std::vector<Colour> paper(count, WHITE);
-        baseline::DrawCellBoxes(paper.data(), baseline::PictureColours());
-        benchmark::DoNotOptimize(paper.data());
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BaselineNewPaperFilledThenCellBoxes)->Unit(benchmark::kMillisecond);
+BENCHMARK(CreateCanvasOfFiveHundredSquare)->Unit(benchmark::kMillisecond);
 
 void MainWindowInitialisationForFiveHundredSquare(benchmark::State& state) {
     for (auto _ : state) {
@@ -89,7 +72,7 @@ void MainWindowInitialisationForFiveHundredSquare(benchmark::State& state) {
         benchmark::ClobberMemory();
 
         state.PauseTiming();
-        session.reset(); // gives the paper's memory back, as a new process would start without it
+        session.reset(); // gives the surfaces' memory back, as a new process would start without it
         state.ResumeTiming();
     }
 }

@@ -5,6 +5,7 @@
 #include "app/MainMenu.h"
 #include "app/Texts.h"
 #include "canvas/EditingState.h"
+#include "canvas/Paper.h"
 #include "canvas/Rendering.h"
 #include "settings/BlockSizeSettings.h"
 #include "settings/SettingsDialog.h"
@@ -46,9 +47,8 @@ void InitialiseMainWindow() {
     BlockSizeSettings(SETTINGS_ACTION_GET);
     state.DragItems.assign(2, DragItem{});
 
-    state.ZoomBitmap = NewBitmapSurface(ZOOM_SIZE, ZOOM_SIZE);
-    AttachSurface(state.ZoomBitmap, 0, false);
-    ClearSurface(BACKGROUND_COLOUR, 0);
+    // White until CreateCanvas puts the image's squares on it.
+    state.ZoomBitmap = NewPaperSurface();
 
     state.ViewBitmap = NewBitmapSurface(VIEW_WIDTH, VIEW_HEIGHT);
     ClearToWhite(state.ViewBitmap);

@@ -2,6 +2,7 @@
 
 #include "canvas/CanvasInput.h"
 #include "canvas/EditingState.h"
+#include "canvas/Paper.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/Styles.h"
 #include "ui/graphics/Surfaces.h"
@@ -44,12 +45,11 @@ void CreateCanvas(std::int32_t width, std::int32_t height) {
     if (width < 0 || height < 0) return;
     state.Cells.assign(std::size_t(width + 1) * std::size_t(height + 1), PixelCell{});
 
-    // The image's pixels are read straight from its buffer and the paper stays
-    // the target throughout: the same picture as reading each pixel through the
-    // drawing target, without two target changes per cell.
+    // The image's pixels are read straight from its buffer: the same colours
+    // as reading each pixel through the drawing target, without two target
+    // changes per cell.
     int imageWidth = 0, imageHeight = 0;
     const Colour* image = SurfacePixels(state.ImageBitmap, &imageWidth, &imageHeight);
-    AttachSurface(state.ZoomBitmap, 0, false);
     for (std::int32_t j = 0; j < height; ++j) {
         for (std::int32_t i = 0; i < width; ++i) {
             PixelCell& cell = state.CellAt(i, j);
@@ -61,10 +61,12 @@ void CreateCanvas(std::int32_t width, std::int32_t height) {
             const Colour colour =
                 inside ? image[std::size_t(j) * std::size_t(imageWidth) + std::size_t(i)]
                        : CLR_INVALID;
-            DrawCellSquare(i, j, colour);
             cell.RealColour = colour;
         }
     }
+    // The paper works its squares out from the image whenever it is read, so
+    // they need no drawing here; from now on it shows them.
+    PutCellsOnPaper(width, height);
 }
 
 void ClearToWhite(Handle bitmap) {
@@ -79,15 +81,10 @@ void ComposeView(std::int32_t x, std::int32_t y) {
 }
 
 void ShowFirstView() {
-    const EditingState& state = Editing();
-    ComposeView(Paper().X, Paper().Y);
-    // The copy is held back and the redraw shows it: one repaint of the
-    // screen instead of two for the same picture. The canvas is left attached
-    // without deferral, as a plain attach would leave it.
-    AttachSurface(state.MainWindow, CanvasControlId, true);
-    CopySurface(state.ViewBitmap, 0, PLAIN_COPY);
-    AttachSurface(state.MainWindow, CanvasControlId, false);
-    RedrawSurface();
+    // The first view is the refresh without its clear of ViewBitmap, and the
+    // refresh composes straight into the canvas: the same pixels on the
+    // canvas, one repaint, and ViewBitmap stays white, its memory untouched.
+    RefreshCanvas();
 }
 
 void RefreshCanvas() {
@@ -122,6 +119,9 @@ void RefreshCanvas() {
 
 void PaintCell(std::int32_t i, std::int32_t j, Colour colour) {
     const EditingState& state = Editing();
+    // The paper's square follows the image's pixel, which is set below, so
+    // both change in this one call; drawing the square on the paper, whose
+    // pixels come from the image alone, changes nothing there.
     AttachSurface(state.ZoomBitmap, 0, false);
     DrawCellSquare(i, j, colour);
     AttachSurface(state.ImageBitmap, 0, false);

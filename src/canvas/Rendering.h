@@ -1,7 +1,7 @@
 #pragma once
-// The canvas and the pictures it shows. The paper (ZoomBitmap) holds the
-// image magnified CELL_SIZE times on a black grid; each refresh composes the
-// part of it that the view offset selects in ViewBitmap and copies that into
+// The canvas and the pictures it shows. The paper (ZoomBitmap, canvas/Paper.h)
+// shows the image magnified CELL_SIZE times on a black grid; each refresh
+// composes the part of it that the view offset selects and copies that into
 // the canvas.
 
 #include "ui/Types.h"

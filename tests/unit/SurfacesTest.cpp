@@ -3,6 +3,7 @@
 // at a time and against the areas the control was asked to show.
 
 #include "ui/graphics/Surfaces.h"
+#include "ui/graphics/ComputedSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -158,6 +159,61 @@ TEST(Surfaces, EdgesOutsideTheModel) {
                         (std::min(x, y) >= 2 || GetSurfacePixel(x, y) == 0xFFFFFF))
                 << x << ", " << y;
     EXPECT_TRUE(GetSurfacePixel(2, 2) == 0xFFFFFF && GetSurfacePixel(12, 12) == 0xFF00FF);
+}
+
+// A computed surface reads like a stored twin holding its rule's pixels, in
+// copies with every mix code onto cleared or drawn targets too, and drawing on
+// it changes nothing. Its rule says rows repeat in threes, or claims no repeats.
+TEST(Surfaces, ComputedSurfaceReadsLikeItsStoredTwin) {
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        ResetSurfacesForTests();
+        std::mt19937 rng(seed);
+        const auto below = [&](int n) { return int(rng() % unsigned(n)); };
+        const int w = 1 + below(30), h = 1 + below(30), runs = below(3);
+        const auto colour = [](int x, int y) {
+            return Colour(x * 0x9E3779 ^ y / 3 * 0x7F4A7C) & BITS;
+        };
+        std::vector<Colour> pixels;
+        for (int k = 0; k < w * h; ++k)
+            pixels.push_back(colour(k % w, k / w));
+        const Handle twin = NewBitmapSurfaceFrom(w, h, pixels.data());
+        const Handle computed = NewComputedSurface(w, h, [&](int y, int x, int n, Colour* out) {
+            EXPECT_TRUE(y >= 0 && y < h && x >= 0 && n >= 1 && x + n <= w) << x << ", " << y;
+            for (int k = 0; k < n; ++k)
+                out[k] = colour(x + k, y);
+            return runs == 0 ? 3 - y % 3 : runs == 1 ? 0 : 1;
+        });
+        const int tw = 1 + below(40), th = 1 + below(40);
+        const Handle targets[2] = {NewBitmapSurface(tw, th), NewBitmapSurface(tw, th)};
+        for (int step = 0; step < 60; ++step) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << ", step " << step);
+            const int x = below(tw + 2 * w) - w - 1, y = below(th + 2 * h) - h - 1, op = below(4);
+            const Colour fill = rng() & BITS, code = below(17);
+            for (int k = 0; k < 2; ++k) { // the same drawing and copy onto each target
+                AttachSurface(targets[k], 0, false);
+                if (op == 0) ClearSurface(fill, 0); // left pending until the copy
+                if (op == 1) DrawBox(x, y, x + w, y + h, 0, fill, fill ^ BITS, 0);
+                CopySurfaceAt(k ? twin : computed, 0, x, y, code);
+            }
+            ASSERT_EQ(ReadSurfaceArea(targets[0], 0, 0, tw, th),
+                      ReadSurfaceArea(targets[1], 0, 0, tw, th));
+            AttachSurface(computed, 0, false); // drawing on it
+            if (op == 2) ClearSurface(fill, below(7));
+            if (op == 3) DrawBox(x, y, x + 9, y + 9, 0, fill, fill, 0);
+            SetSurfacePixel(x, y, fill);
+            CopySurfaceAt(targets[0], 0, x, y, code);
+            ASSERT_EQ(GetSurfacePixel(x, y), x >= 0 && y >= 0 && x < w && y < h
+                                                 ? pixels[std::size_t(y * w + x)]
+                                                 : CLR_INVALID);
+            ASSERT_EQ(ReadSurfaceArea(computed, x, y, w + 2, h + 2),
+                      ReadSurfaceArea(twin, x, y, w + 2, h + 2));
+        }
+        int sw = 0, sh = 0;
+        EXPECT_TRUE(SurfacePixels(computed, &sw, &sh) == nullptr && sw == w && sh == h);
+    }
+    for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {1 << 16, 1}})
+        EXPECT_EQ(NewComputedSurface(w, h, [](int, int, int, Colour*) { return 1; }), 0u);
+    EXPECT_EQ(NewComputedSurface(5, 5, nullptr), 0u);
 }
 
 } // namespace

@@ -110,6 +110,27 @@ void FillAround(SurfaceRecord& target, Colour colour, int left, int top, int rig
     }
 }
 
+// A computed source gives the block one row span at a time; a span that its
+// rule says repeats is mixed into all those rows of the target at once.
+void MixComputedBlock(Mix mix, SurfaceRecord& target, const SurfaceRecord& source, int x, int y,
+                      int left, int top, int right, int bottom) {
+    const Destination over{target.fillPending, target.pendingFill};
+    if (over.uniform) {
+        target.fillPending = false;
+        FillAround(target, over.colour, left, top, right, bottom);
+    }
+    const int width = right - left;
+    thread_local std::vector<Colour> span;
+    span.resize(std::size_t(width));
+    for (int row = top; row < bottom;) {
+        const int same = ComputedRow(source, row - y, left - x, width, span.data());
+        const int rows = std::min(same, bottom - row);
+        MixBlock(mix, over, target.row(row) + left, std::size_t(target.width), span.data(), 0,
+                 width, rows);
+        row += rows;
+    }
+}
+
 // Mixes the source, its top-left corner placed at the target's (x, y), into
 // the part of the target it covers.
 void CopyBlock(SurfaceRecord& target, SurfaceRecord& source, int x, int y, Mix mix) {
@@ -119,6 +140,10 @@ void CopyBlock(SurfaceRecord& target, SurfaceRecord& source, int x, int y, Mix m
     const int bottom = int(std::min<std::int64_t>(std::int64_t(y) + source.height, target.height));
     if (left >= right || top >= bottom) {
         SettlePixels(target);
+        return;
+    }
+    if (source.computed()) {
+        MixComputedBlock(mix, target, source, x, y, left, top, right, bottom);
         return;
     }
     SettlePixels(source);
@@ -144,7 +169,8 @@ void CopyOntoTarget(Handle sourceOwner, int sourceId, int x, int y, std::uint32_
     if (target == nullptr) return;
     SurfaceRecord* source = FindSurface(sourceOwner, sourceId);
     if (source == nullptr) return;
-    CopyBlock(*target, *source, x, y, MixOf(mixCode));
+    // A computed target's pixels follow its rule alone.
+    if (!target->computed()) CopyBlock(*target, *source, x, y, MixOf(mixCode));
     MarkAllDrawn(*target);
 }
 

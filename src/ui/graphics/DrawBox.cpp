@@ -95,7 +95,9 @@ void DrawBox(double x1, double y1, double x2, double y2, int cornerPercent, Colo
     ink.style = FillStyleOf(fillStyle);
     const BoxShape shape(left, top, right, bottom, cornerPercent);
     SettlePixels(*target);
-    if (shape.square()) {
+    if (target->computed()) {
+        // Its pixels follow its rule alone.
+    } else if (shape.square()) {
         DrawSquareBox(*target, left, top, right, bottom, ink);
     } else {
         DrawShapedBox(*target, shape, top, bottom, ink);

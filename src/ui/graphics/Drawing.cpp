@@ -21,7 +21,7 @@ void SettlePixels(SurfaceRecord& surface) {
 void ClearSurface(Colour colour, int fillStyle) {
     SurfaceRecord* target = Target();
     if (target == nullptr) return;
-    if (colour != NO_FILL) {
+    if (colour != NO_FILL && !target->computed()) {
         const Colour fill = colour == DEFAULT_COLOUR ? target->background : colour & COLOUR_BITS;
         const int style = FillStyleOf(fillStyle);
         target->fillPending = true;
@@ -47,7 +47,7 @@ void SetSurfacePixel(double x, double y, Colour colour) {
     const int px = PixelCoordinate(x);
     const int py = PixelCoordinate(y);
     const Colour ink = colour == DEFAULT_COLOUR ? target->foreground : colour & COLOUR_BITS;
-    if (target->contains(px, py)) {
+    if (target->contains(px, py) && !target->computed()) {
         SettlePixels(*target);
         target->row(py)[px] = ink;
     }
@@ -62,5 +62,10 @@ Colour GetSurfacePixel(double x, double y) {
     const int px = PixelCoordinate(x);
     const int py = PixelCoordinate(y);
     if (!target->contains(px, py)) return CLR_INVALID;
+    if (target->computed()) {
+        Colour colour = 0;
+        ComputedRow(*target, py, px, 1, &colour);
+        return colour;
+    }
     return target->fillPending ? target->pendingFill : target->row(py)[px];
 }

@@ -2,6 +2,7 @@
 // The record kept for each drawing surface, and what the operations of this
 // folder share: finding surfaces, the current target, and showing drawn areas.
 
+#include "ui/graphics/ComputedSurface.h"
 #include "ui/graphics/Surfaces.h"
 
 #include <cstddef>
@@ -15,6 +16,10 @@ namespace graphics {
 constexpr Colour COLOUR_BITS = 0x00FFFFFF;
 constexpr Colour WINDOW_TEXT_COLOUR = 0x000000;
 constexpr Colour FACE_COLOUR = 0xF0F0F0;
+
+// Bounds that keep every size computation well inside 32-bit ints and a
+// surface's buffer within half a gigabyte.
+constexpr int MAX_SIDE = 1 << 15;
 
 // An area of pixels, right and bottom exclusive; empty when it covers none.
 struct PixelRect {
@@ -45,6 +50,10 @@ struct SurfaceRecord {
     // next needed, so that the clear and a copy over it take one pass.
     bool fillPending = false;
     Colour pendingFill = 0;
+    // Set for a computed surface, which has no pixels: they come from here.
+    SurfaceRowRule rule;
+
+    bool computed() const { return static_cast<bool>(rule); }
 
     Colour* row(int y) { return pixels.get() + std::size_t(y) * std::size_t(width); }
     const Colour* row(int y) const { return pixels.get() + std::size_t(y) * std::size_t(width); }
@@ -55,6 +64,13 @@ struct SurfaceRecord {
 // pixels settles the surface first, except the copies, which settle it in
 // the same pass as they mix.
 void SettlePixels(SurfaceRecord& surface);
+
+// Adds a new surface to those that handles name.
+void AddSurface(std::unique_ptr<SurfaceRecord> surface);
+
+// Row y of a computed surface from column x, count pixels, into out; returns
+// how many rows from y on (at least 1, none past the surface) are the same.
+int ComputedRow(const SurfaceRecord& surface, int y, int x, int count, Colour* out);
 
 // The surface named by a control of `owner` (through the control finder) or
 // by `owner` itself; nullptr when neither is a surface.

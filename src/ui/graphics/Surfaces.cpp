@@ -12,9 +12,7 @@ using graphics::SurfaceRecord;
 
 namespace {
 
-// Bounds that keep every size computation well inside 32-bit ints and a
-// surface's buffer within half a gigabyte.
-constexpr int MAX_SIDE = 1 << 15;
+using graphics::MAX_SIDE;
 constexpr std::int64_t MAX_PIXELS = std::int64_t(1) << 27;
 
 std::unordered_map<Handle, std::unique_ptr<SurfaceRecord>> registry;
@@ -63,6 +61,11 @@ namespace graphics {
 
 SurfaceRecord* Target() {
     return targetGeneration == generation ? currentTarget : nullptr;
+}
+
+void AddSurface(std::unique_ptr<SurfaceRecord> surface) {
+    const Handle handle = surface->handle;
+    registry.emplace(handle, std::move(surface));
 }
 
 SurfaceRecord* FindSurface(Handle owner, int id) {
@@ -137,6 +140,7 @@ const Colour* SurfacePixels(Handle surface, int* width, int* height) {
     if (found == registry.end()) return nullptr;
     if (width != nullptr) *width = found->second->width;
     if (height != nullptr) *height = found->second->height;
+    if (found->second->computed()) return nullptr;
     graphics::SettlePixels(*found->second);
     return found->second->pixels.get();
 }
@@ -146,6 +150,18 @@ std::vector<Colour> ReadSurfaceArea(Handle surface, int x, int y, int width, int
     if (found == registry.end() || width < 1 || height < 1) return {};
     const SurfaceRecord& record = *found->second;
     std::vector<Colour> area(std::size_t(width) * std::size_t(height), CLR_INVALID);
+    if (record.computed()) {
+        // The part of each row inside the surface, from its rule.
+        const std::int64_t left = std::max<std::int64_t>(x, 0);
+        const std::int64_t right = std::min<std::int64_t>(std::int64_t(x) + width, record.width);
+        for (int row = 0; row < height && left < right; ++row) {
+            const std::int64_t py = std::int64_t(y) + row;
+            if (py < 0 || py >= record.height) continue;
+            Colour* out = &area[std::size_t(row) * std::size_t(width) + std::size_t(left - x)];
+            graphics::ComputedRow(record, int(py), int(left), int(right - left), out);
+        }
+        return area;
+    }
     for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
             const std::int64_t px = std::int64_t(x) + column, py = std::int64_t(y) + row;

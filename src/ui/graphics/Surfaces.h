@@ -37,7 +37,8 @@ Handle NewBitmapSurfaceFrom(int width, int height, const Colour* pixels);
 
 // Read access for the on-screen presenter and the writer: the surface's size
 // and pixels (row-major, width*height Colours), or nullptr for a handle that
-// names no surface. The pointer stays valid for the surface's lifetime, but
+// names no surface and for a computed surface, which keeps no pixels (its
+// size is still given). The pointer stays valid for the surface's lifetime, but
 // call this again before each read: an off-screen bitmap's last clear may
 // reach its buffer only then. A control's buffer is always up to date.
 const Colour* SurfacePixels(Handle surface, int* width, int* height);
