@@ -31,7 +31,7 @@ void RefreshCanvasAtOffset(benchmark::State& state) {
     Editing().DragItems[PAPER_ITEM].Y = int(state.range(1));
     for (auto _ : state) {
         RefreshCanvas();
-        benchmark::DoNotOptimize(SurfacePixels(session.Canvas(), nullptr, nullptr));
+        benchmark::DoNotOptimize(SurfaceScreenPixels(session.Canvas(), nullptr, nullptr));
         benchmark::ClobberMemory();
     }
 }
@@ -52,10 +52,10 @@ void CreateCanvasOfFiveHundredSquareOnAClearedPaper(benchmark::State& state) {
         state.PauseTiming();
         AttachSurface(Editing().ZoomBitmap, 0, false);
         ClearSurface(WHITE, 0);
-        SurfacePixels(Editing().ZoomBitmap, nullptr, nullptr); // the clear reaches the pixels
+        SurfaceColours(Editing().ZoomBitmap, nullptr, nullptr); // the clear reaches the pixels
         state.ResumeTiming();
         CreateCanvas(SIDE, SIDE);
-        benchmark::DoNotOptimize(SurfacePixels(Editing().ZoomBitmap, nullptr, nullptr));
+        benchmark::DoNotOptimize(SurfaceColours(Editing().ZoomBitmap, nullptr, nullptr));
         benchmark::ClobberMemory();
     }
 }
@@ -85,7 +85,7 @@ void MainWindowInitialisationForFiveHundredSquare(benchmark::State& state) {
         state.ResumeTiming();
 
         MainWindowHandler(editing.MainWindow, WM_INITDIALOG, editing.MainWindow, 0);
-        benchmark::DoNotOptimize(SurfacePixels(session->Canvas(), nullptr, nullptr));
+        benchmark::DoNotOptimize(SurfaceScreenPixels(session->Canvas(), nullptr, nullptr));
         benchmark::ClobberMemory();
 
         state.PauseTiming();

@@ -47,7 +47,7 @@ PointedPixel PointedPixelAt(int x, int y) {
 
 bool InsideCanvasClientArea(Handle canvas, int x, int y) {
     int width = VIEW_WIDTH - 2, height = VIEW_HEIGHT - 2; // inside the one-pixel border
-    SurfacePixels(canvas, &width, &height);
+    SurfaceSize(canvas, &width, &height);
     return 0 <= x && x < width && 0 <= y && y < height;
 }
 
