@@ -130,7 +130,8 @@ Handle NewBitmapSurfaceFrom(int width, int height, const Colour* pixels) {
     SurfaceRecord& record = *registry.at(handle);
     const std::size_t count = std::size_t(width) * std::size_t(height);
     Colour* to = record.pixels.get();
-    for (std::size_t k = 0; k < count; ++k) to[k] = pixels[k] & graphics::COLOUR_BITS;
+    for (std::size_t k = 0; k < count; ++k)
+        to[k] = pixels[k] & graphics::COLOUR_BITS;
     return handle;
 }
 
