@@ -51,6 +51,17 @@ void MixRows(Colour* target, std::size_t targetStride, const Colour* source,
     }
 }
 
+// The copy every refresh of the canvas makes, from a bitmap into a control's
+// surface. Where the processor has them, wider vectors do it in fewer steps.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__linux__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void CopySwappingRedAndBlue(Colour* target, const Colour* source, int width, Colour top) {
+    for (int x = 0; x < width; ++x) {
+        target[x] = SwapRedAndBlue(source[x]) | top;
+    }
+}
+
 // Where the target's pixels are still a pending fill, the mix reads that
 // colour instead of the target, and the target is written only once.
 struct Destination {
@@ -82,7 +93,10 @@ void MixBlock(Mix mix, Destination over, Colour* target, std::size_t targetStrid
     switch (mix) {
     case Mix::Copy:
         if (over.swap) {
-            run([](Colour s, Colour) { return s; });
+            for (int r = 0; r < rows; ++r) {
+                CopySwappingRedAndBlue(target + r * targetStride, source + r * sourceStride, width,
+                                       over.top);
+            }
             break;
         }
         // The same layout on both sides: the source's rows as they are.
