@@ -3,8 +3,15 @@
 // - one application of a 50 x 50 block: 2,500 cells and one refresh
 //   (aim: at most 2x one refresh);
 // - wheel messages through the whole path: a Qt wheel event, CanvasProc, the
-//   refresh and the repaint of the canvas widget (aim: 1,000 a second).
-// The counter "x_refresh" is the cost of one item in refreshes.
+//   refresh and the paint of the canvas widget, forced at once (aim: 1,000 a
+//   second);
+// - one key message, from WM_KEYDOWN to the pixels painted into the canvas
+//   widget (the pending paint forced at once), beside a memcpy of the view
+//   (counter "x_memcpy");
+// - a burst of 200 arrow keys posted at once as Qt key events, until the
+//   last state is painted, beside 200 refreshes (counter "x_refresh").
+// The counter "x_refresh" is the cost of one item in refreshes; "paints"
+// counts the canvas's paint events per item.
 
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
@@ -14,12 +21,14 @@
 #include "canvas/Rendering.h"
 #include "ui/Application.h"
 #include "ui/Messages.h"
+#include "ui/dialogs/DialogMessages.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/Styles.h"
 #include "ui/graphics/Surfaces.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
@@ -28,6 +37,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -70,8 +80,10 @@ void WithEditorShown(const std::function<void(QWidget* canvas)>& body) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         auto* client = window ? window->findChild<QWidget*>("clientArea") : nullptr;
         QWidget* canvas = client ? client->childAt(5, 5) : nullptr;
-        if (canvas != nullptr && window->windowHandle()->isExposed()) body(canvas);
-        else std::fprintf(stderr, "the main window was not shown\n");
+        if (canvas != nullptr && window->windowHandle()->isExposed())
+            body(canvas);
+        else
+            std::fprintf(stderr, "the main window was not shown\n");
         EndModal(Editing().MainWindow, 0);
     });
     RunModal(state.MainWindow, MainWindowHandler, nullptr);
@@ -84,6 +96,37 @@ double SecondsPerRefresh(int count) {
     const auto start = Clock::now();
     for (int k = 0; k < count; ++k)
         RefreshCanvas();
+    return std::chrono::duration<double>(Clock::now() - start).count() / count;
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    std::int64_t paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// Paints now whatever the window has been asked to paint.
+void PaintWhatIsPending(QWidget* canvas) {
+    QCoreApplication::sendPostedEvents(canvas->window(), QEvent::UpdateRequest);
+}
+
+// The mean time of one memcpy of the canvas's client area, in seconds.
+double SecondsPerMemcpyOfTheView(QSize size, int count) {
+    const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
+    std::vector<char> from(bytes, 1), to(bytes);
+    const auto start = Clock::now();
+    for (int k = 0; k < count; ++k) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
     return std::chrono::duration<double>(Clock::now() - start).count() / count;
 }
 
@@ -125,10 +168,11 @@ void WheelEventsThroughTheWholePath(benchmark::State& state) {
         for (auto _ : state) {
             // Down and up in turn: every message moves the paper.
             const int delta = events % 2 == 0 ? -120 : 120;
-            QWheelEvent wheel(QPointF(300, 300), canvas->mapToGlobal(QPointF(300, 300)),
-                              QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
+            QWheelEvent wheel(QPointF(300, 300), canvas->mapToGlobal(QPointF(300, 300)), QPoint(),
+                              QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
             QApplication::sendEvent(canvas, &wheel);
+            PaintWhatIsPending(canvas);
             ++events;
         }
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
@@ -139,5 +183,50 @@ void WheelEventsThroughTheWholePath(benchmark::State& state) {
     });
 }
 BENCHMARK(WheelEventsThroughTheWholePath)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void KeyMessageToPixelsPaintedInTheCanvas(benchmark::State& state) {
+    WithEditorShown([&state](QWidget* canvas) {
+        const Handle control = GetControlHandle(Editing().MainWindow, CanvasControlId);
+        PaintCounter counter(canvas);
+        std::int64_t keys = 0;
+        const auto start = Clock::now();
+        for (auto _ : state) {
+            // Right and left in turn: every key moves the paper.
+            SendControlMessage(control, WM_KEYDOWN, keys % 2 == 0 ? VK_RIGHT : VK_LEFT, 1);
+            PaintWhatIsPending(canvas);
+            ++keys;
+        }
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        state.counters["x_memcpy"] =
+            seconds / double(keys) / SecondsPerMemcpyOfTheView(canvas->size(), 200);
+        state.counters["paints"] = double(counter.paints) / double(keys);
+    });
+}
+BENCHMARK(KeyMessageToPixelsPaintedInTheCanvas)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BurstOf200ArrowKeysUntilTheLastStateIsPainted(benchmark::State& state) {
+    constexpr int KEYS = 200;
+    WithEditorShown([&state](QWidget* canvas) {
+        PaintCounter counter(canvas);
+        std::int64_t bursts = 0;
+        const auto start = Clock::now();
+        for (auto _ : state) {
+            for (int k = 0; k < KEYS; ++k) {
+                // Right and left in turn: every key moves the paper.
+                const int key = k % 2 == 0 ? Qt::Key_Right : Qt::Key_Left;
+                QCoreApplication::postEvent(canvas, new QKeyEvent(QEvent::KeyPress, key, {}));
+            }
+            QCoreApplication::sendPostedEvents();
+            PaintWhatIsPending(canvas);
+            ++bursts;
+        }
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        state.counters["x_refresh"] = seconds / double(bursts) / (KEYS * SecondsPerRefresh(KEYS));
+        state.counters["paints"] = double(counter.paints) / double(bursts);
+    });
+}
+BENCHMARK(BurstOf200ArrowKeysUntilTheLastStateIsPainted)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace

@@ -30,7 +30,7 @@ void RefreshCanvasAtOffset(benchmark::State& state) {
     Editing().DragItems[PAPER_ITEM].Y = int(state.range(1));
     for (auto _ : state) {
         RefreshCanvas();
-        benchmark::DoNotOptimize(SurfacePixels(session.Canvas(), nullptr, nullptr));
+        benchmark::DoNotOptimize(SurfaceScreenPixels(session.Canvas(), nullptr, nullptr));
         benchmark::ClobberMemory();
     }
 }
@@ -68,7 +68,7 @@ void MainWindowInitialisationForFiveHundredSquare(benchmark::State& state) {
         state.ResumeTiming();
 
         MainWindowHandler(editing.MainWindow, WM_INITDIALOG, editing.MainWindow, 0);
-        benchmark::DoNotOptimize(SurfacePixels(session->Canvas(), nullptr, nullptr));
+        benchmark::DoNotOptimize(SurfaceScreenPixels(session->Canvas(), nullptr, nullptr));
         benchmark::ClobberMemory();
 
         state.PauseTiming();

@@ -51,7 +51,7 @@ void StartupFromFileChosenToFirstView(benchmark::State& state) {
         editing.ImageBitmap = LoadBitmapFile(ChosenFile(), probe.width, probe.height, 0);
         OpenMainWindow();
         MainWindowHandler(editing.MainWindow, WM_INITDIALOG, editing.MainWindow, 0);
-        benchmark::DoNotOptimize(SurfacePixels(session->Canvas(), nullptr, nullptr));
+        benchmark::DoNotOptimize(SurfaceScreenPixels(session->Canvas(), nullptr, nullptr));
         benchmark::ClobberMemory();
 
         state.PauseTiming();

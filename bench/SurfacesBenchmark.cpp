@@ -50,7 +50,7 @@ void CellBoxesWithAttachAndDrawBox(benchmark::State& state) {
                         colours[std::size_t(j) * CELLS + i], 0);
             }
         }
-        benchmark::DoNotOptimize(SurfacePixels(paper, nullptr, nullptr));
+        benchmark::DoNotOptimize(SurfaceColours(paper, nullptr, nullptr));
         benchmark::ClobberMemory();
     }
     ResetSurfacesForTests();
@@ -82,7 +82,7 @@ void ViewRefreshClearAndCopyAndCopy(benchmark::State& state) {
         CopySurfaceAt(paper, 0, -1000, -800, 9);
         AttachSurface(canvas, 0, false);
         CopySurface(view, 0, 0xCC0020);
-        benchmark::DoNotOptimize(SurfacePixels(canvas, nullptr, nullptr));
+        benchmark::DoNotOptimize(SurfaceScreenPixels(canvas, nullptr, nullptr));
         benchmark::ClobberMemory();
     }
     ResetSurfacesForTests();

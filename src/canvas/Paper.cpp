@@ -26,7 +26,7 @@ struct ImageRow {
     int width = 0;
     ImageRow(int j) {
         int height = 0;
-        const Colour* image = SurfacePixels(Editing().ImageBitmap, &width, &height);
+        const Colour* image = SurfaceColours(Editing().ImageBitmap, &width, &height);
         if (image != nullptr && j < height) pixels = image + std::size_t(j) * std::size_t(width);
     }
     Colour at(int i) const { return pixels != nullptr && i < width ? pixels[i] : GRID_COLOUR; }

@@ -19,7 +19,9 @@ constexpr std::uint32_t MIX_AND = 9;
 constexpr int SOLID = 0;
 
 // The paper item of DragItems: its X and Y are the view offset.
-const DragItem& Paper() { return Editing().DragItems.at(PAPER_ITEM); }
+const DragItem& Paper() {
+    return Editing().DragItems.at(PAPER_ITEM);
+}
 
 // White over [x1, x2) x [y1, y2) of the current target, when that is not empty.
 void FillWhite(int x1, int y1, int x2, int y2) {
@@ -49,7 +51,7 @@ void CreateCanvas(std::int32_t width, std::int32_t height) {
     // as reading each pixel through the drawing target, without two target
     // changes per cell.
     int imageWidth = 0, imageHeight = 0;
-    const Colour* image = SurfacePixels(state.ImageBitmap, &imageWidth, &imageHeight);
+    const Colour* image = SurfaceColours(state.ImageBitmap, &imageWidth, &imageHeight);
     for (std::int32_t j = 0; j < height; ++j) {
         for (std::int32_t i = 0; i < width; ++i) {
             PixelCell& cell = state.CellAt(i, j);
@@ -83,7 +85,7 @@ void ComposeView(std::int32_t x, std::int32_t y) {
 void ShowFirstView() {
     // The first view is the refresh without its clear of ViewBitmap, and the
     // refresh composes straight into the canvas: the same pixels on the
-    // canvas, one repaint, and ViewBitmap stays white, its memory untouched.
+    // canvas, one paint, and ViewBitmap stays white, its memory untouched.
     RefreshCanvas();
 }
 
@@ -95,7 +97,7 @@ void RefreshCanvas() {
     const EditingState& state = Editing();
     const Handle canvas = GetControlHandle(state.MainWindow, CanvasControlId);
     int width = 0, height = 0;
-    if (!SurfacePixels(canvas, &width, &height)) return;
+    if (!SurfaceSize(canvas, &width, &height)) return;
     AttachSurface(state.MainWindow, CanvasControlId, true);
 
     const std::int64_t x = Paper().X, y = Paper().Y;

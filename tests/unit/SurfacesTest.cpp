@@ -209,7 +209,7 @@ TEST(Surfaces, ComputedSurfaceReadsLikeItsStoredTwin) {
                       ReadSurfaceArea(twin, x, y, w + 2, h + 2));
         }
         int sw = 0, sh = 0;
-        EXPECT_TRUE(SurfacePixels(computed, &sw, &sh) == nullptr && sw == w && sh == h);
+        EXPECT_TRUE(SurfaceColours(computed, &sw, &sh) == nullptr && sw == w && sh == h);
     }
     for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {1 << 16, 1}})
         EXPECT_EQ(NewComputedSurface(w, h, [](int, int, int, Colour*) { return 1; }), 0u);

@@ -66,17 +66,21 @@ TEST(GraphicControl, TurnsRealInputIntoMessagesSetsThePointerAndShowsItsSurface)
         // clang-format on
         for (int shape = POINTER_NONE; shape <= POINTER_APP_STARTING + 1; ++shape)
             EXPECT_EQ((SetMousePointer(shape), c->cursor().shape()), shapes[shape]) << shape;
-        // What is drawn on the surface is on the screen at once: in the window's
-        // backing store, where the client area starts inside the border.
+        // What is drawn on the surface is on the screen at the next paint: in the
+        // window's backing store, where the client area starts inside the border.
         AttachSurface(dialog, 7, false);
         for (int k = 0; k < W * H; ++k)
             SetSurfacePixel(k % W, k / W, std::rand() & 0xFFFFFF);
-        const QImage screen = w->screen()->grabWindow(w->winId(), 1, 1, W, H).toImage();
         const std::vector<Colour> px = ReadSurfaceArea(GetControlHandle(dialog, 7), 0, 0, W, H);
+        const auto painted = [&] { // every pixel on the screen as it is on the surface
+            const QImage screen = w->screen()->grabWindow(w->winId(), 1, 1, W, H).toImage();
+            for (int k = 0; k < W * H; ++k)
+                if (screen.pixel(k % W, k / W) != qRgb(RedOf(px[k]), GreenOf(px[k]), BlueOf(px[k])))
+                    return false;
+            return true;
+        };
+        EXPECT_TRUE(QTest::qWaitFor(painted, 3000));
         EndModal(dialog, 0);
-        for (int k = 0; k < W * H; ++k) // pixel k, as the message says when it differs
-            ASSERT_EQ(screen.pixel(k % W, k / W), qRgb(RedOf(px[k]), GreenOf(px[k]), BlueOf(px[k])))
-                << k;
     };
     Answering(shown, [&] { RunModal(dialog, nullptr, nullptr); });
     // clang-format off

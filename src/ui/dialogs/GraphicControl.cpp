@@ -4,7 +4,6 @@
 #include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/EventTranslation.h"
 #include "ui/dialogs/PointerTarget.h"
-#include "ui/dialogs/QtPixels.h"
 #include "ui/dialogs/Registry.h"
 #include "ui/graphics/Surfaces.h"
 
@@ -33,7 +32,7 @@ bool GraphicClient::event(QEvent* event) {
 
 void GraphicClient::paintEvent(QPaintEvent* event) {
     int width = 0, height = 0;
-    const Colour* pixels = SurfacePixels(m_control, &width, &height);
+    const std::uint32_t* pixels = SurfaceScreenPixels(m_control, &width, &height);
     QPainter painter(this);
     const QRect surfaceArea = pixels ? QRect(0, 0, width, height) : QRect();
     const QRect shown = event->rect() & surfaceArea;
@@ -43,14 +42,12 @@ void GraphicClient::paintEvent(QPaintEvent* event) {
         painter.fillRect(uncovered, Qt::white);
     }
     if (shown.isEmpty()) return;
-    if (m_frame.size() != surfaceArea.size())
-        m_frame = QImage(surfaceArea.size(), QImage::Format_RGB32);
-    for (int y = shown.top(); y <= shown.bottom(); ++y) {
-        ConvertToQtPixels(pixels + std::size_t(y) * std::size_t(width) + std::size_t(shown.left()),
-                          reinterpret_cast<std::uint32_t*>(m_frame.scanLine(y)) + shown.left(),
-                          shown.width());
-    }
-    painter.drawImage(shown, m_frame, shown);
+    // The surface's buffer is already in the backing store's layout: drawn
+    // straight from it, with no copy in between, the paint is a plain copy of
+    // the shown rows.
+    const QImage surface(reinterpret_cast<const uchar*>(pixels), width, height,
+                         qsizetype(width) * qsizetype(sizeof(std::uint32_t)), QImage::Format_RGB32);
+    painter.drawImage(shown, surface, shown);
 }
 
 void GraphicClient::mousePressEvent(QMouseEvent* event) {
@@ -116,8 +113,10 @@ void PresentSurfaceArea(Handle control, int left, int top, int right, int bottom
     if (!record) return;
     auto* graphic = dynamic_cast<GraphicControl*>(record->widget.data());
     if (!graphic || right <= left || bottom <= top) return;
-    // Painted at once, as the drawing operations promise.
-    graphic->client()->repaint(QRect(left, top, right - left, bottom - top));
+    // The buffer holds the new pixels already; Qt merges the areas asked for
+    // and paints them once per turn of the event loop, so a burst of input
+    // costs one paint, and the last paint always shows the last state.
+    graphic->client()->update(QRect(left, top, right - left, bottom - top));
 }
 
 } // namespace

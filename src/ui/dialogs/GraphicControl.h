@@ -7,7 +7,6 @@
 #include "ui/Types.h"
 
 #include <QFrame>
-#include <QImage>
 #include <QWidget>
 
 class GraphicClient : public QWidget {
@@ -26,9 +25,6 @@ class GraphicClient : public QWidget {
 
   private:
     Handle m_control;
-    // The surface's pixels in Qt's own 32-bit layout, refreshed for each
-    // repainted area: drawn from this format, a repaint is a plain copy.
-    QImage m_frame;
 };
 
 class GraphicControl : public QFrame {

@@ -7,7 +7,7 @@
 //
 // Drawing on a computed surface (clears, pixels, boxes, copies onto it)
 // changes none of its pixels: the owner changes what it shows by changing
-// what its rule reads. It has no buffer, so SurfacePixels gives nullptr for it.
+// what its rule reads. It has no buffer, so SurfaceColours gives nullptr for it.
 
 #include "ui/Types.h"
 

@@ -12,6 +12,7 @@ using namespace graphics;
 
 namespace {
 
+// The colours in the target's layout.
 struct BoxInk {
     Colour line;
     bool filled;
@@ -89,9 +90,9 @@ void DrawBox(double x1, double y1, double x2, double y2, int cornerPercent, Colo
     if (left == right || top == bottom) return;
 
     BoxInk ink;
-    ink.line = outline == DEFAULT_COLOUR ? target->foreground : outline & COLOUR_BITS;
+    ink.line = target->kept(outline == DEFAULT_COLOUR ? target->foreground : outline & COLOUR_BITS);
     ink.filled = fill != NO_FILL;
-    ink.inside = fill == DEFAULT_COLOUR ? ink.line : fill & COLOUR_BITS;
+    ink.inside = fill == DEFAULT_COLOUR ? ink.line : target->kept(fill & COLOUR_BITS);
     ink.style = FillStyleOf(fillStyle);
     const BoxShape shape(left, top, right, bottom, cornerPercent);
     SettlePixels(*target);

@@ -22,7 +22,8 @@ void ClearSurface(Colour colour, int fillStyle) {
     SurfaceRecord* target = Target();
     if (target == nullptr) return;
     if (colour != NO_FILL && !target->computed()) {
-        const Colour fill = colour == DEFAULT_COLOUR ? target->background : colour & COLOUR_BITS;
+        const Colour fill =
+            target->kept(colour == DEFAULT_COLOUR ? target->background : colour & COLOUR_BITS);
         const int style = FillStyleOf(fillStyle);
         target->fillPending = true;
         target->pendingFill = fill;
@@ -46,7 +47,8 @@ void SetSurfacePixel(double x, double y, Colour colour) {
     if (target == nullptr) return;
     const int px = PixelCoordinate(x);
     const int py = PixelCoordinate(y);
-    const Colour ink = colour == DEFAULT_COLOUR ? target->foreground : colour & COLOUR_BITS;
+    const Colour ink =
+        target->kept(colour == DEFAULT_COLOUR ? target->foreground : colour & COLOUR_BITS);
     if (target->contains(px, py) && !target->computed()) {
         SettlePixels(*target);
         target->row(py)[px] = ink;
@@ -67,5 +69,5 @@ Colour GetSurfacePixel(double x, double y) {
         ComputedRow(*target, py, px, 1, &colour);
         return colour;
     }
-    return target->fillPending ? target->pendingFill : target->row(py)[px];
+    return target->colourOf(target->fillPending ? target->pendingFill : target->row(py)[px]);
 }

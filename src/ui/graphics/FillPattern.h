@@ -42,7 +42,8 @@ inline bool HatchInk(int style, int x, int y) {
     }
 }
 
-// Fills pixels left..right-1 of row y (already clipped) in the given style.
+// Fills pixels left..right-1 of row y (already clipped) in the given style;
+// the colour is given in the surface's layout.
 inline void FillSpan(SurfaceRecord& surface, int y, int left, int right, Colour colour, int style) {
     if (left >= right) return;
     Colour* row = surface.row(y);
@@ -50,8 +51,9 @@ inline void FillSpan(SurfaceRecord& surface, int y, int left, int right, Colour 
         std::fill(row + left, row + right, colour);
         return;
     }
+    const Colour background = surface.kept(surface.background);
     for (int x = left; x < right; ++x) {
-        row[x] = HatchInk(style, x, y) ? colour : surface.background;
+        row[x] = HatchInk(style, x, y) ? colour : background;
     }
 }
 

@@ -108,7 +108,9 @@ bool RegisterControlSurface(Handle control, int width, int height) {
     auto record = NewRecord(control, SurfaceKind::GraphicControl, width, height);
     if (!record) return false;
     record->deferred = false;
-    std::fill_n(record->pixels.get(), std::size_t(width) * std::size_t(height), record->background);
+    record->layout = graphics::PixelLayout::Screen;
+    std::fill_n(record->pixels.get(), std::size_t(width) * std::size_t(height),
+                record->kept(record->background));
     SurfaceRecord* surface = record.get();
     registry.emplace(control, std::move(record));
     if (!controlRegistered && graphics::Target() == nullptr) SetTarget(surface);
@@ -131,18 +133,42 @@ Handle NewBitmapSurfaceFrom(int width, int height, const Colour* pixels) {
     SurfaceRecord& record = *registry.at(handle);
     const std::size_t count = std::size_t(width) * std::size_t(height);
     Colour* to = record.pixels.get();
-    for (std::size_t k = 0; k < count; ++k) to[k] = pixels[k] & graphics::COLOUR_BITS;
+    for (std::size_t k = 0; k < count; ++k)
+        to[k] = pixels[k] & graphics::COLOUR_BITS;
     return handle;
 }
 
-const Colour* SurfacePixels(Handle surface, int* width, int* height) {
+namespace {
+
+// The settled record of a surface kept in the given layout, or nullptr.
+SurfaceRecord* SettledIn(graphics::PixelLayout layout, Handle surface, int* width, int* height) {
     const auto found = registry.find(surface);
-    if (found == registry.end()) return nullptr;
+    if (found == registry.end() || found->second->layout != layout) return nullptr;
+    SurfaceRecord& record = *found->second;
+    if (width != nullptr) *width = record.width;
+    if (height != nullptr) *height = record.height;
+    graphics::SettlePixels(record);
+    return &record;
+}
+
+} // namespace
+
+bool SurfaceSize(Handle surface, int* width, int* height) {
+    const auto found = registry.find(surface);
+    if (found == registry.end()) return false;
     if (width != nullptr) *width = found->second->width;
     if (height != nullptr) *height = found->second->height;
-    if (found->second->computed()) return nullptr;
-    graphics::SettlePixels(*found->second);
-    return found->second->pixels.get();
+    return true;
+}
+
+const Colour* SurfaceColours(Handle surface, int* width, int* height) {
+    SurfaceRecord* record = SettledIn(graphics::PixelLayout::Colours, surface, width, height);
+    return record != nullptr ? record->pixels.get() : nullptr;
+}
+
+const std::uint32_t* SurfaceScreenPixels(Handle control, int* width, int* height) {
+    SurfaceRecord* record = SettledIn(graphics::PixelLayout::Screen, control, width, height);
+    return record != nullptr ? record->pixels.get() : nullptr;
 }
 
 std::vector<Colour> ReadSurfaceArea(Handle surface, int x, int y, int width, int height) {
@@ -167,7 +193,7 @@ std::vector<Colour> ReadSurfaceArea(Handle surface, int x, int y, int width, int
             const std::int64_t px = std::int64_t(x) + column, py = std::int64_t(y) + row;
             if (px < 0 || py < 0 || px >= record.width || py >= record.height) continue;
             area[std::size_t(row) * std::size_t(width) + std::size_t(column)] =
-                record.fillPending ? record.pendingFill : record.row(int(py))[px];
+                record.colourOf(record.fillPending ? record.pendingFill : record.row(int(py))[px]);
         }
     }
     return area;

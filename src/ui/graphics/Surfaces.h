@@ -2,8 +2,10 @@
 // Drawing surfaces: the pixel buffers of graphic controls and of off-screen
 // bitmaps, and the operations that draw on them. Every drawing operation acts
 // on the current drawing target chosen by AttachSurface and does nothing when
-// there is none. Pixels are Colour values (0x00BBGGRR, top byte always zero),
-// row-major, owned here; the Qt layer only shows a control's buffer.
+// there is none. Colours go in and come out as 0x00BBGGRR values. The pixels
+// are row-major and owned here: an off-screen bitmap keeps them in that same
+// layout, a graphic control in the one the screen takes (0xFFRRGGBB), so that
+// the Qt layer shows a control's buffer without converting it.
 //
 // All of this is used from the user-interface thread. The current target is
 // kept per thread; the registry of surfaces is not guarded by a lock.
@@ -35,13 +37,23 @@ Handle NewBitmapSurfaceFrom(int width, int height, const Colour* pixels);
 
 // --- Reading surfaces -------------------------------------------------------
 
-// Read access for the on-screen presenter and the writer: the surface's size
-// and pixels (row-major, width*height Colours), or nullptr for a handle that
-// names no surface and for a computed surface, which keeps no pixels (its
-// size is still given). The pointer stays valid for the surface's lifetime, but
-// call this again before each read: an off-screen bitmap's last clear may
-// reach its buffer only then. A control's buffer is always up to date.
-const Colour* SurfacePixels(Handle surface, int* width, int* height);
+// The surface's size; false, and nothing set, for a handle that names no surface.
+bool SurfaceSize(Handle surface, int* width, int* height);
+
+// Read access for the writer and the canvas: a surface's size and its pixels
+// as Colour values (0x00BBGGRR, row-major, width*height of them), or nullptr
+// for a handle that names no surface kept in that layout (a graphic control's
+// surface is not: read it with ReadSurfaceArea) and for a computed surface,
+// which keeps no pixels. The pointer stays valid for
+// the surface's lifetime, but call this again before each read: an off-screen
+// bitmap's last clear may reach its buffer only then.
+const Colour* SurfaceColours(Handle surface, int* width, int* height);
+
+// Read access for the Qt layer, which shows a graphic control: its size and
+// its pixels as the screen takes them (0xFFRRGGBB, QImage::Format_RGB32,
+// row-major, width*height of them), always up to date; nullptr for a handle
+// that names no graphic control.
+const std::uint32_t* SurfaceScreenPixels(Handle control, int* width, int* height);
 
 // The colours of the width x height area whose top-left pixel is (x, y), row
 // by row, CLR_INVALID where the area leaves the surface; empty for a handle
@@ -56,7 +68,10 @@ Handle CurrentSurface();
 
 // Finds a dialog's control by its id, like GetDlgItem; 0 when there is none.
 using ControlFinder = Handle (*)(Handle owner, int controlId);
-// Repaints that area of the control from its buffer now (right/bottom exclusive).
+// Has that area of the control shown from its buffer (right/bottom exclusive):
+// the buffer already holds the new pixels, and the screen shows them at the
+// next paint, which comes once per turn of the event loop however many areas
+// were asked for.
 using SurfacePresenter = void (*)(Handle control, int left, int top, int right, int bottom);
 // nullptr restores the defaults: the finder finds nothing, the presenter does nothing.
 void SetControlFinder(ControlFinder finder);
@@ -70,8 +85,9 @@ void SetSurfacePresenter(SurfacePresenter presenter);
 // becomes `deferred`, except that an off-screen bitmap is always deferred.
 void AttachSurface(Handle owner, int id, bool deferred);
 
-// Empties the target's dirty rectangle and, for a control, shows the whole
-// surface now. Nothing is shown for an off-screen bitmap.
+// Empties the target's dirty rectangle and, for a control, has the whole
+// surface shown (through the presenter). Nothing is shown for an off-screen
+// bitmap.
 void RedrawSurface();
 
 // --- Drawing on the target --------------------------------------------------
