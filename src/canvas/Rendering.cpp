@@ -8,6 +8,7 @@
 #include "ui/graphics/Surfaces.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -22,6 +23,15 @@ constexpr int SOLID = 0;
 const DragItem& Paper() {
     return Editing().DragItems.at(PAPER_ITEM);
 }
+
+// The view offset the canvas was last composed at, while the paper has not
+// changed since: a refresh at another offset is then a pan, which the screen
+// can show by moving what it shows.
+struct ComposedAt {
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+};
+std::optional<ComposedAt> lastComposed;
 
 // White over [x1, x2) x [y1, y2) of the current target, when that is not empty.
 void FillWhite(int x1, int y1, int x2, int y2) {
@@ -46,6 +56,7 @@ void CreateCanvas(std::int32_t width, std::int32_t height) {
 
     if (width < 0 || height < 0) return;
     state.Cells.assign(std::size_t(width + 1) * std::size_t(height + 1), PixelCell{});
+    lastComposed.reset();
 
     // The image's pixels are read straight from its buffer: the same colours
     // as reading each pixel through the drawing target, without two target
@@ -116,7 +127,15 @@ void RefreshCanvas() {
         CopySurfaceAt(state.ZoomBitmap, 0, double(x), double(y), PLAIN_COPY);
     }
     AttachSurface(state.MainWindow, CanvasControlId, false);
-    RedrawSurface();
+    // Everywhere the old view reaches, the new one is the old moved by the
+    // change of offset: the same paper at another place.
+    if (lastComposed && (lastComposed->x != x || lastComposed->y != y)) {
+        RedrawSurfaceMoved(int(std::clamp<std::int64_t>(x - lastComposed->x, -width, width)),
+                           int(std::clamp<std::int64_t>(y - lastComposed->y, -height, height)));
+    } else {
+        RedrawSurface();
+    }
+    lastComposed = ComposedAt{x, y};
 }
 
 void PaintCell(std::int32_t i, std::int32_t j, Colour colour) {
@@ -124,6 +143,7 @@ void PaintCell(std::int32_t i, std::int32_t j, Colour colour) {
     // The paper's square follows the image's pixel, which is set below, so
     // both change in this one call; drawing the square on the paper, whose
     // pixels come from the image alone, changes nothing there.
+    lastComposed.reset(); // the next refresh shows a changed paper
     AttachSurface(state.ZoomBitmap, 0, false);
     DrawCellSquare(i, j, colour);
     AttachSurface(state.ImageBitmap, 0, false);

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <cstdlib>
+
 GraphicClient::GraphicClient(Handle control, QWidget* parent)
     : QWidget(parent), m_control(control) {
     setMouseTracking(true); // WM_MOUSEMOVE arrives with no button held too
@@ -30,7 +32,24 @@ bool GraphicClient::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+void GraphicClient::showArea(const QRect& area) {
+    m_paintPending = true;
+    update(area);
+}
+
+void GraphicClient::showMoved(int dx, int dy) {
+    const bool screenUpToDate = !m_paintPending && isVisible();
+    if (!screenUpToDate || std::abs(dx) >= width() || std::abs(dy) >= height()) {
+        showArea(rect());
+        return;
+    }
+    // Qt paints the uncovered strips at the next paint.
+    m_paintPending = true;
+    scroll(dx, dy);
+}
+
 void GraphicClient::paintEvent(QPaintEvent* event) {
+    m_paintPending = false;
     int width = 0, height = 0;
     const std::uint32_t* pixels = SurfaceScreenPixels(m_control, &width, &height);
     QPainter painter(this);
@@ -116,7 +135,15 @@ void PresentSurfaceArea(Handle control, int left, int top, int right, int bottom
     // The buffer holds the new pixels already; Qt merges the areas asked for
     // and paints them once per turn of the event loop, so a burst of input
     // costs one paint, and the last paint always shows the last state.
-    graphic->client()->update(QRect(left, top, right - left, bottom - top));
+    graphic->client()->showArea(QRect(left, top, right - left, bottom - top));
+}
+
+void ShowSurfaceMoved(Handle control, int dx, int dy) {
+    const ControlRecord* record = FindControl(control);
+    if (!record) return;
+    if (auto* graphic = dynamic_cast<GraphicControl*>(record->widget.data())) {
+        graphic->client()->showMoved(dx, dy);
+    }
 }
 
 } // namespace
@@ -124,4 +151,5 @@ void PresentSurfaceArea(Handle control, int left, int top, int right, int bottom
 void ConnectSurfacesToControls() {
     SetControlFinder(FindControlForSurface);
     SetSurfacePresenter(PresentSurfaceArea);
+    SetSurfaceMover(ShowSurfaceMoved);
 }

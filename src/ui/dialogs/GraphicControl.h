@@ -13,6 +13,14 @@ class GraphicClient : public QWidget {
   public:
     GraphicClient(Handle control, QWidget* parent);
 
+    // Asks for that area to be painted from the surface at the next paint.
+    void showArea(const QRect& area);
+    // Shows the whole surface, whose pixels are those shown last moved by
+    // (dx, dy): when the screen is up to date, Qt moves what it shows (in the
+    // window system, for a pan of the shown window) and paints only what the
+    // move uncovers; otherwise the whole surface is painted.
+    void showMoved(int dx, int dy);
+
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +33,9 @@ class GraphicClient : public QWidget {
 
   private:
     Handle m_control;
+    // An area was asked for and not painted yet: the screen lags the surface,
+    // so what it shows cannot simply be moved.
+    bool m_paintPending = false;
 };
 
 class GraphicControl : public QFrame {

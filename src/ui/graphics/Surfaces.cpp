@@ -30,6 +30,7 @@ Handle NoControl(Handle, int) {
 void PresentNothing(Handle, int, int, int, int) {}
 ControlFinder controlFinder = NoControl;
 SurfacePresenter surfacePresenter = PresentNothing;
+SurfaceMover surfaceMover = nullptr;
 
 void SetTarget(SurfaceRecord* surface) {
     currentTarget = surface;
@@ -212,6 +213,10 @@ void SetSurfacePresenter(SurfacePresenter presenter) {
     surfacePresenter = presenter != nullptr ? presenter : PresentNothing;
 }
 
+void SetSurfaceMover(SurfaceMover mover) {
+    surfaceMover = mover;
+}
+
 void AttachSurface(Handle owner, int id, bool deferred) {
     SurfaceRecord* surface = graphics::FindSurface(owner, id);
     SetTarget(surface);
@@ -226,6 +231,17 @@ void RedrawSurface() {
     target->dirty = PixelRect{};
     if (target->kind != SurfaceKind::GraphicControl) return;
     surfacePresenter(target->handle, 0, 0, target->width, target->height);
+}
+
+void RedrawSurfaceMoved(int dx, int dy) {
+    SurfaceRecord* target = graphics::Target();
+    if (target == nullptr || target->kind != SurfaceKind::GraphicControl ||
+        surfaceMover == nullptr) {
+        RedrawSurface();
+        return;
+    }
+    target->dirty = PixelRect{};
+    surfaceMover(target->handle, dx, dy);
 }
 
 void ResetSurfacesForTests() {

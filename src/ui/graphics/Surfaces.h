@@ -73,9 +73,15 @@ using ControlFinder = Handle (*)(Handle owner, int controlId);
 // next paint, which comes once per turn of the event loop however many areas
 // were asked for.
 using SurfacePresenter = void (*)(Handle control, int left, int top, int right, int bottom);
-// nullptr restores the defaults: the finder finds nothing, the presenter does nothing.
+// Has the whole control shown, knowing that its pixels are those shown last
+// moved by (dx, dy), with only what the move uncovers drawn anew: the screen
+// may then move what it shows and draw just the uncovered strips.
+using SurfaceMover = void (*)(Handle control, int dx, int dy);
+// nullptr restores the defaults: the finder finds nothing, the presenter does
+// nothing, and a moved surface is shown through the presenter.
 void SetControlFinder(ControlFinder finder);
 void SetSurfacePresenter(SurfacePresenter presenter);
+void SetSurfaceMover(SurfaceMover mover);
 
 // --- Choosing and showing the target ----------------------------------------
 
@@ -89,6 +95,11 @@ void AttachSurface(Handle owner, int id, bool deferred);
 // surface shown (through the presenter). Nothing is shown for an off-screen
 // bitmap.
 void RedrawSurface();
+
+// RedrawSurface for a target whose pixels are, everywhere the old ones reach,
+// those of its last redraw moved by (dx, dy) (a pan). The caller vouches for
+// that; the screen may move what it shows instead of drawing it all again.
+void RedrawSurfaceMoved(int dx, int dy);
 
 // --- Drawing on the target --------------------------------------------------
 // Coordinates are pixels from the top-left corner, rounded to the nearest
