@@ -34,18 +34,36 @@ bool GraphicClient::event(QEvent* event) {
 
 void GraphicClient::showArea(const QRect& area) {
     m_paintPending = true;
-    update(area);
+    // A move waiting to be shown has not reached the screen: all of it is due.
+    update(m_moveWaiting ? rect() : area);
 }
 
 void GraphicClient::showMoved(int dx, int dy) {
-    const bool screenUpToDate = !m_paintPending && isVisible();
-    if (!screenUpToDate || std::abs(dx) >= width() || std::abs(dy) >= height()) {
+    if (m_paintPending || !isVisible()) {
+        showArea(rect());
+        return;
+    }
+    // The moves of one turn of the event loop (a burst of keys) add up to one
+    // move, shown once the turn's input has been handled.
+    if (!m_moveWaiting) {
+        m_moveWaiting = true;
+        m_move = QPoint();
+        QMetaObject::invokeMethod(
+            this, [this] { showWaitingMove(); }, Qt::QueuedConnection);
+    }
+    m_move += QPoint(dx, dy);
+}
+
+void GraphicClient::showWaitingMove() {
+    m_moveWaiting = false;
+    if (m_paintPending) return; // a paint of the whole surface is due anyway
+    if (std::abs(m_move.x()) >= width() || std::abs(m_move.y()) >= height()) {
         showArea(rect());
         return;
     }
     // Qt paints the uncovered strips at the next paint.
     m_paintPending = true;
-    scroll(dx, dy);
+    scroll(m_move.x(), m_move.y());
 }
 
 void GraphicClient::paintEvent(QPaintEvent* event) {

@@ -36,6 +36,10 @@ class GraphicClient : public QWidget {
     // An area was asked for and not painted yet: the screen lags the surface,
     // so what it shows cannot simply be moved.
     bool m_paintPending = false;
+    // Moves asked for in this turn of the event loop and not shown yet, in all.
+    bool m_moveWaiting = false;
+    QPoint m_move;
+    void showWaitingMove();
 };
 
 class GraphicControl : public QFrame {
