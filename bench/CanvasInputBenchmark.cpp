@@ -112,8 +112,10 @@ class PaintCounter : public QObject {
     }
 };
 
-// Paints now whatever the window has been asked to paint.
+// Paints now whatever the window has been asked to paint, the moves the canvas
+// shows at the end of a turn of the event loop included.
 void PaintWhatIsPending(QWidget* canvas) {
+    QCoreApplication::sendPostedEvents(canvas, QEvent::MetaCall);
     QCoreApplication::sendPostedEvents(canvas->window(), QEvent::UpdateRequest);
 }
 

@@ -56,7 +56,8 @@ void GraphicClient::showMoved(int dx, int dy) {
 
 void GraphicClient::showWaitingMove() {
     m_moveWaiting = false;
-    if (m_paintPending) return; // a paint of the whole surface is due anyway
+    // A paint of the whole surface is due anyway, or the moves cancel out.
+    if (m_paintPending || m_move.isNull()) return;
     if (std::abs(m_move.x()) >= width() || std::abs(m_move.y()) >= height()) {
         showArea(rect());
         return;
