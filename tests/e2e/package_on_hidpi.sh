@@ -5,7 +5,7 @@
 # icons, and depends on the libraries the program links. The unpacked program
 # ends when its open chooser is cancelled; started again, it shows a picture
 # whose every cell is a square of 18 x 18 device pixels between black grid
-# lines 2 pixels wide, with no smoothing.
+# lines 2 pixels wide, with no smoothing, before and after pans.
 set -euo pipefail
 cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$WORK/deb"
 deb=$(echo "$WORK"/deb/velmora-bitmap_*.deb)
@@ -32,4 +32,9 @@ expect_end
 start_editor "$WORK" "$WORK/celdas.bmp"
 open_main
 shows 0 0
+# Pans, which the screen shows by moving its picture, keep it as crisp.
+xdotool windowfocus --sync "$MAIN_ID" mousemove $(at 300 200) click 1 key Right Right Down
+shows -20 -10
+xdotool click 5
+shows -20 -25
 close_main
