@@ -6,20 +6,22 @@
 #                                        pixel (0, 0) in the first view of a window at (WX, WY)
 #   helper.py shows CX CY OX OY [I,J...] the canvas at (CX, CY) shows the paper at
 #                                        view offset (OX, OY), those pixels magenta
+#   helper.py cells WX WY I,J...         for each image pixel, the first and the last device
+#                                        pixel of its cell on the screen near (WX, WY)
 #   helper.py close WINDOW               the close request a window manager would send
 #   helper.py chooser                    the chooser's labels, buttons and column titles,
 #                                        read through the accessibility bus; fails while
 #                                        a cell of its detail view lies beyond the view
 #   helper.py menubar                    the titles of the menu bars, from left to right
-# Screen positions are in device pixels: under QT_SCALE_FACTOR each canvas
-# pixel is a square of SCALE x SCALE of them, never smoothed.
+# Screen positions are in device pixels: under a whole QT_SCALE_FACTOR each
+# canvas pixel is a square of SCALE x SCALE of them, never smoothed.
 import os
 import struct
 import subprocess
 import sys
 
 W, H, CELL = 15, 12, 10
-SCALE = int(os.environ.get("QT_SCALE_FACTOR", "1"))
+SCALE = int(float(os.environ.get("QT_SCALE_FACTOR", "1")))
 MAGENTA, WHITE, BLACK = (255, 0, 255), (255, 255, 255), (0, 0, 0)
 
 
@@ -77,6 +79,17 @@ def main(command, *args):
                 expected = shown(x // SCALE, y // SCALE, ox, oy, magenta)
                 if pixel(cx + x, cy + y) != expected:
                     sys.exit(f"canvas device pixel ({x}, {y}): {pixel(cx + x, cy + y)}, not {expected}")
+    elif command == "cells":
+        pixel, (wx, wy), wanted = screen(), map(int, args[:2]), pixels(args[2:])
+        colours, spots = {colour(*cell): cell for cell in wanted}, {}
+        for y in range(wy, wy + 800):
+            for x in range(wx, wx + 800):
+                if pixel(x, y) in colours:
+                    spots.setdefault(colours[pixel(x, y)], []).append((x, y))
+        if len(spots) < len(wanted):
+            sys.exit(f"cells not shown: {sorted(wanted - spots.keys())}")
+        for cell in sorted(wanted):
+            print(*min(spots[cell]), *max(spots[cell]))
     elif command == "close":
         from Xlib import X, display, protocol
         d = display.Display()

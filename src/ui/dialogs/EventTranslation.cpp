@@ -3,6 +3,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr WParam MK_RBUTTON = 0x0002;
@@ -50,10 +51,13 @@ WParam MouseKeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) 
     return state;
 }
 
-LParam PackPosition(QPoint position) {
-    // Clamp before packing so a far-away point keeps its sign.
-    const int x = std::clamp(position.x(), -32768, 32767);
-    const int y = std::clamp(position.y(), -32768, 32767);
+LParam PackPosition(QPointF position) {
+    // On a scaled screen a device pixel lies at a fractional position: it
+    // belongs to the canvas pixel it lies in, so the position is floored, not
+    // rounded (rounding gives the last device pixels of a cell to the next
+    // one). Clamped before packing so a far-away point keeps its sign.
+    const int x = int(std::clamp(std::floor(position.x()), -32768.0, 32767.0));
+    const int y = int(std::clamp(std::floor(position.y()), -32768.0, 32767.0));
     return MakeLParam(x, y);
 }
 

@@ -5,7 +5,7 @@
 
 #include "ui/Messages.h"
 
-#include <QPoint>
+#include <QPointF>
 #include <Qt>
 
 #include <optional>
@@ -19,8 +19,9 @@ WParam VirtualKeyFromQtKey(int qtKey);
 // MK_* bits for wParam of the mouse messages.
 WParam MouseKeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
-// x and y as signed 16-bit values in the low and high words.
-LParam PackPosition(QPoint position);
+// x and y, floored to whole pixels, as signed 16-bit values in the low and
+// high words.
+LParam PackPosition(QPointF position);
 
 // wParam of WM_MOUSEWHEEL: the key state in the low word and the signed delta
 // (120 per notch, positive away from the user) in the high word; nothing for

@@ -1,5 +1,6 @@
 #include "ui/dialogs/GraphicControl.h"
 
+#include "ui/dialogs/DevicePointer.h"
 #include "ui/dialogs/DialogMessages.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/EventTranslation.h"
@@ -93,20 +94,20 @@ void GraphicClient::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     SendControlMessage(m_control, WM_LBUTTONDOWN,
                        MouseKeyState(event->buttons(), event->modifiers()),
-                       PackPosition(event->position().toPoint()));
+                       PackPosition(PointerPositionIn(*this, event->position())));
 }
 
 void GraphicClient::mouseMoveEvent(QMouseEvent* event) {
     NotePointerWidget(this);
     SendControlMessage(m_control, WM_MOUSEMOVE, MouseKeyState(event->buttons(), event->modifiers()),
-                       PackPosition(event->position().toPoint()));
+                       PackPosition(PointerPositionIn(*this, event->position())));
 }
 
 void GraphicClient::mouseReleaseEvent(QMouseEvent* event) {
     NotePointerWidget(this);
     if (event->button() != Qt::LeftButton) return;
     SendControlMessage(m_control, WM_LBUTTONUP, MouseKeyState(event->buttons(), event->modifiers()),
-                       PackPosition(event->position().toPoint()));
+                       PackPosition(PointerPositionIn(*this, event->position())));
 }
 
 void GraphicClient::wheelEvent(QWheelEvent* event) {
@@ -114,7 +115,7 @@ void GraphicClient::wheelEvent(QWheelEvent* event) {
     if (!wParam) return;
     event->accept();
     SendControlMessage(m_control, WM_MOUSEWHEEL, *wParam,
-                       PackPosition(event->position().toPoint()));
+                       PackPosition(PointerPositionIn(*this, event->position())));
 }
 
 void GraphicClient::keyPressEvent(QKeyEvent* event) {
