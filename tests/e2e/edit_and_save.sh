@@ -79,3 +79,18 @@ save
 "${HELPER[@]}" bitmap "$WORK/expected.bmp" 5,1 7,5 $BLOCKS 3,8 3,9 10,0 10,2
 cmp "$IMAGE" "$WORK/expected.bmp" || fail "the saved file is not the edited image"
 close_main
+
+# Started from a shell whose files may not pass 100 KiB, the editor saves a
+# 500 x 500 image (732 KiB): the save fails like one onto a full disk, with
+# the failure box; the editor goes on, the old file is whole and no
+# temporary file is left beside it.
+cp "$SAMPLES/picture-500x500.bmp" "$WORK/grande.bmp"
+RUN_AS=(bash -c 'ulimit -f 100 && exec "$0"')
+start_editor "$WORK" "$WORK/grande.bmp"
+MAIN_ID=$(window "$MAIN")
+eval "$(xdotool getwindowgeometry --shell "$MAIN_ID")"
+WX=$X WY=$Y
+save
+cmp "$WORK/grande.bmp" "$SAMPLES/picture-500x500.bmp" || fail "the old file was changed"
+! ls "$WORK"/.saving-* 2>/dev/null || fail "a temporary file was left"
+close_main
