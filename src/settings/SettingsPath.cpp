@@ -1,7 +1,7 @@
 #include "settings/SettingsPath.h"
 
 #include "settings/SettingsFile.h"
-#include "ui/ExecutableFolder.h"
+#include "files/Folders.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
 #pragma once
 // Where the settings file is: beside the running executable, never in the
 // working directory, or, where the user may not write there, in the user's
-// own configuration folder (ui/SettingsLocation.h has the rules).
+// own settings folder (settings/SettingsLocation.h has the rules).
 
-#include "ui/SettingsLocation.h"
+#include "settings/SettingsLocation.h"
 
 // The settings file of this run, chosen on first use and kept until the
 // process ends, so that a run reads and writes one place only. File names

@@ -120,8 +120,10 @@ struct IniModel {
 
 TEST(SettingsFile, SaveKeepsEveryOtherByteAndGetReadsWhatTheModelSays) {
     TempFolder folder;
-    const fs::path home = folder.path() / u8"Configuración ñ", file = home / SETTINGS_FILE_NAME;
-    SetSettingsFolderForTests(folder.file("Configuración ñ"));
+    // A folder name in UTF-8 and one byte that is not: names are the system's bytes.
+    const std::string name = "Configuración \xE9";
+    const fs::path home = folder.path() / name, file = home / SETTINGS_FILE_NAME;
+    SetSettingsFolderForTests(folder.file(name));
     for (unsigned seed = 1; seed <= 25; ++seed) {
         std::mt19937 random(seed);
         IniModel model;
