@@ -1,5 +1,6 @@
 // The graphic control on real Qt widgets: real input turned into messages with
-// positions inside its border, the mouse pointer, and its surface on screen.
+// positions inside its border, the pointer, its surface on screen, and a pan
+// shown by moving what the screen shows.
 
 #include "ui/Messages.h"
 #include "ui/dialogs/Dialogs.h"
@@ -9,36 +10,55 @@
 
 #include "WidgetTesting.h"
 
+#include <random>
+
+namespace {
+
 std::vector<std::tuple<MessageId, WParam, LParam>> Log; // what the control's procedure got
-constexpr int W = 61, H = 43; // the control's client area, inside a one-pixel border
+constexpr int W = 61, H = 43; // the control's client area
 WindowProc ownProc = nullptr;
 
-TEST(GraphicControl, TurnsRealInputIntoMessagesSetsThePointerAndShowsItsSurface) {
-    // clang-format off
-    const std::pair<Qt::Key, WParam> keys[] = {{Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},
-        {Qt::Key_Return, VK_RETURN}, {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Space, VK_SPACE},
-        {Qt::Key_PageUp, VK_PRIOR}, {Qt::Key_PageDown, VK_NEXT}, {Qt::Key_End, VK_END},
-        {Qt::Key_Home, VK_HOME}, {Qt::Key_Left, VK_LEFT}, {Qt::Key_Up, VK_UP},
-        {Qt::Key_Right, VK_RIGHT}, {Qt::Key_Down, VK_DOWN}, {Qt::Key_Delete, VK_DELETE},
-        {Qt::Key_Insert, 0x2D}, {Qt::Key_Shift, 0x10}, {Qt::Key_Control, 0x11},
-        {Qt::Key_Alt, 0x12}, {Qt::Key_A, 'A'}, {Qt::Key_9, '9'}, {Qt::Key_F2, 0x71}, {Qt::Key_Menu, 0}};
-    // clang-format on
-    // A dialog holding a bordered graphic control, whose messages are logged
-    // and passed on to its own procedure.
+// A dialog holding a graphic control of id 7, bordered or not, whose messages
+// are logged and passed on to its own procedure.
+Handle GraphicDialog(std::uint32_t border) {
     const Handle dialog = NewDialog(UNITS_PIXELS, 0, "lienzo", 0, 0, W + 40, H + 40, 0, 0);
-    AddControl(dialog, 7, KIND_GRAPHIC, "", 0, 0, W + 2, H + 2, WS_BORDER, 0);
+    const int frame = border ? 2 : 0;
+    AddControl(dialog, 7, KIND_GRAPHIC, "", 0, 0, W + frame, H + frame, border, 0);
     ownProc = SubclassControl(GetControlHandle(dialog, 7),
                               [](Handle c, MessageId m, WParam wp, LParam lp) {
                                   Log.emplace_back(m, wp, lp);
                                   return CallWindowProc(ownProc, c, m, wp, lp);
                               });
+    return dialog;
+}
+
+// Every pixel of the control's client area on the screen is as on its surface.
+bool OnScreen(Handle dialog, QWidget& client) {
+    const Handle control = GetControlHandle(dialog, 7);
+    int width = 0, height = 0;
+    SurfaceSize(control, &width, &height);
+    const std::vector<Colour> px = ReadSurfaceArea(control, 0, 0, width, height);
+    const QPoint at = client.mapTo(client.window(), QPoint(0, 0));
+    QWindow* window = client.window()->windowHandle();
+    const QImage screen =
+        window->screen()->grabWindow(window->winId(), at.x(), at.y(), width, height).toImage();
+    for (int k = 0; k < width * height; ++k)
+        if (screen.pixel(k % width, k / width) != qRgb(RedOf(px[k]), GreenOf(px[k]), BlueOf(px[k])))
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(GraphicControl, TurnsRealInputIntoMessagesSetsThePointerAndShowsItsSurface) {
+    const Handle dialog = GraphicDialog(WS_BORDER);
     const auto shown = [&](QWidget& window) {
         QWindow* w = window.windowHandle();
         QWidget* c = window.childAt(5, 5);
         const auto at = [&](int x, int y) { return c->mapTo(c->window(), QPoint(x, y)); };
         const auto wheel = [&](QPoint angle, QPoint pixels, Qt::KeyboardModifiers keys) {
-            QWheelEvent event(QPointF(10, 12), c->mapToGlobal(QPointF(10, 12)), pixels, angle,
-                              Qt::NoButton, keys, Qt::NoScrollPhase, false);
+            QWheelEvent event(QPointF(10.7, 12.2), c->mapToGlobal(QPointF(10.7, 12.2)), pixels,
+                              angle, Qt::NoButton, keys, Qt::NoScrollPhase, false);
             QApplication::sendEvent(c, &event);
         };
         QTest::mouseMove(w, at(30, 40));
@@ -52,47 +72,100 @@ TEST(GraphicControl, TurnsRealInputIntoMessagesSetsThePointerAndShowsItsSurface)
         QTest::mouseRelease(w, Qt::LeftButton, {}, at(W + 30, H + 20));
         wheel({0, 120}, {}, {});
         wheel({0, -240}, {}, Qt::ControlModifier);
-        wheel({120, 0}, {}, {});   // horizontal: ignored
-        wheel({0, 0}, {0, 9}, {}); // pixels only: ignored
-        for (const auto& [key, virtualKey] : keys)
-            QTest::keyClick(w, key);
+        wheel({-120, 0}, {}, Qt::AltModifier); // Qt turns a notch with Alt into a horizontal one
+        wheel({0, 0}, {0, 9}, {});             // pixels only: ignored
+        QTest::keyClick(w, Qt::Key_Tab);
+        QTest::keyClick(w, Qt::Key_Menu); // no virtual key: no message
         QTest::simulateEvent(w, true, Qt::Key_Down, {}, QString(), true); // auto-repeated
-        // Each shape in turn, on the widget that had the mouse input; a handle changes nothing.
-        using namespace Qt;
-        // clang-format off
-        const int shapes[] = {BlankCursor, ArrowCursor, CrossCursor, IBeamCursor, ArrowCursor,
-            SizeAllCursor, SizeBDiagCursor, SizeVerCursor, SizeFDiagCursor, SizeHorCursor,
-            UpArrowCursor, WaitCursor, ForbiddenCursor, BusyCursor, BusyCursor};
-        // clang-format on
-        for (int shape = POINTER_NONE; shape <= POINTER_APP_STARTING + 1; ++shape)
-            EXPECT_EQ((SetMousePointer(shape), c->cursor().shape()), shapes[shape]) << shape;
-        // What is drawn on the surface is on the screen at the next paint: in the
-        // window's backing store, where the client area starts inside the border.
+        // The pointer of the widget that had the mouse input last.
+        SetMousePointer(POINTER_CROSS);
+        EXPECT_EQ(c->cursor().shape(), Qt::CrossCursor);
+        // What is drawn on the surface is on the screen at the next paint.
         AttachSurface(dialog, 7, false);
         for (int k = 0; k < W * H; ++k)
             SetSurfacePixel(k % W, k / W, std::rand() & 0xFFFFFF);
-        const std::vector<Colour> px = ReadSurfaceArea(GetControlHandle(dialog, 7), 0, 0, W, H);
-        const auto painted = [&] { // every pixel on the screen as it is on the surface
-            const QImage screen = w->screen()->grabWindow(w->winId(), 1, 1, W, H).toImage();
-            for (int k = 0; k < W * H; ++k)
-                if (screen.pixel(k % W, k / W) != qRgb(RedOf(px[k]), GreenOf(px[k]), BlueOf(px[k])))
-                    return false;
-            return true;
-        };
-        EXPECT_TRUE(QTest::qWaitFor(painted, 3000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return OnScreen(dialog, *c); }, 3000));
         EndModal(dialog, 0);
     };
     Answering(shown, [&] { RunModal(dialog, nullptr, nullptr); });
     // clang-format off
-    decltype(Log) expected{{WM_MOUSEMOVE, 0, MakeLParam(5, 7)},
+    const decltype(Log) expected{{WM_MOUSEMOVE, 0, MakeLParam(5, 7)},
         {WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, 7)}, {WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(-20, -30)},
         {WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(W + 30, H + 20)},
         {WM_LBUTTONUP, 0, MakeLParam(W + 30, H + 20)},
         {WM_MOUSEWHEEL, MakeWParam(0, 120), MakeLParam(10, 12)},
-        {WM_MOUSEWHEEL, MakeWParam(0x08, -240), MakeLParam(10, 12)}};
+        {WM_MOUSEWHEEL, MakeWParam(0x08, -240), MakeLParam(10, 12)},
+        {WM_MOUSEWHEEL, MakeWParam(0, -120), MakeLParam(10, 12)},
+        {WM_KEYDOWN, VK_TAB, 1}, {WM_KEYDOWN, VK_DOWN, 1 | 1 << 30}};
     // clang-format on
-    for (const auto& [key, virtualKey] : keys)
-        if (virtualKey) expected.emplace_back(WM_KEYDOWN, virtualKey, 1);
-    expected.emplace_back(WM_KEYDOWN, VK_DOWN, 1 | 1 << 30); // auto-repeated
     EXPECT_EQ(Log, expected);
+}
+
+// A pan: the surface holds its last pixels moved, and the screen shows them
+// by moving what it shows and painting only the strips the move uncovers;
+// the moves of one turn add up, and cancelled out they ask for no paint. A
+// paint still due, or a move as wide as the control, paints it all.
+TEST(GraphicControl, ShowsAPanByMovingWhatTheScreenShows) {
+    const Handle dialog = GraphicDialog(0);
+    std::mt19937 random(7);
+    const auto shown = [&](QWidget& window) {
+        QWidget* c = window.childAt(5, 5);
+        QRegion painted;
+        struct PaintSpy : QObject {
+            QRegion* region;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) *region += static_cast<QPaintEvent*>(e)->region();
+                return false;
+            }
+        } spy;
+        spy.region = &painted;
+        c->installEventFilter(&spy);
+        AttachSurface(dialog, 7, true); // deferred: only the redraws below show anything
+        std::vector<Colour> now = ReadSurfaceArea(GetControlHandle(dialog, 7), 0, 0, W, H);
+        // Moves the surface's pixels by (dx, dy), new ones where it uncovers.
+        const auto move = [&](int dx, int dy) {
+            const std::vector<Colour> was = now;
+            for (int y = 0; y < H; ++y)
+                for (int x = 0; x < W; ++x) {
+                    const bool kept = x - dx >= 0 && x - dx < W && y - dy >= 0 && y - dy < H;
+                    now[y * W + x] = kept ? was[(y - dy) * W + x - dx] : random() & 0xFFFFFF;
+                    SetSurfacePixel(x, y, now[y * W + x]);
+                }
+        };
+        const auto settled = [&] { // every turn's work done: the moves shown, the paints made
+            for (int turn = 0; turn < 3; ++turn)
+                QCoreApplication::processEvents();
+        };
+        const auto expectPaint = [&](const QRegion& region, const char* what) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return OnScreen(dialog, *c); }, 3000)) << what;
+            settled();
+            EXPECT_EQ(painted, region) << what;
+            painted = QRegion();
+        };
+        move(0, 0), RedrawSurface();
+        expectPaint(c->rect(), "the first paint");
+        move(5, -3), RedrawSurfaceMoved(5, -3);
+        move(2, 0), RedrawSurfaceMoved(2, 0);
+        expectPaint(QRegion(0, 0, 7, H) + QRegion(0, H - 3, W, 3), "one move of the turn's two");
+        const std::vector<Colour> before = now;
+        move(4, 1), RedrawSurfaceMoved(4, 1);
+        for (int k = 0; k < W * H; ++k) // back where the paper was, as a pan composes it
+            SetSurfacePixel(k % W, k / W, before[k]);
+        now = before, RedrawSurfaceMoved(-4, -1);
+        expectPaint(QRegion(), "moves that cancel out");
+        move(0, 1), RedrawSurfaceMoved(0, 1);
+        expectPaint(QRegion(0, 0, W, 1), "a move after moves that cancelled out");
+        AttachSurface(dialog, 7, false); // a pixel drawn now is due at the next paint
+        SetSurfacePixel(0, 0, 0x123456), now[0] = 0x123456;
+        AttachSurface(dialog, 7, true);
+        move(3, 3), RedrawSurfaceMoved(3, 3);
+        expectPaint(c->rect(), "a move while a paint is due");
+        move(W, 0), RedrawSurfaceMoved(W, 0);
+        expectPaint(c->rect(), "a move as wide as the control");
+        move(0, -H - 1), RedrawSurfaceMoved(0, -H - 1);
+        expectPaint(c->rect(), "a move taller than the control");
+        c->removeEventFilter(&spy);
+        EndModal(dialog, 0);
+    };
+    Answering(shown, [&] { RunModal(dialog, nullptr, nullptr); });
 }

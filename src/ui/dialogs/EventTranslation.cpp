@@ -62,7 +62,10 @@ LParam PackPosition(QPointF position) {
 }
 
 std::optional<WParam> WheelWParam(const QWheelEvent& event) {
-    const int delta = event.angleDelta().y();
+    // With Alt held Qt reports a vertical notch as horizontal: the notch is
+    // taken from whichever axis carries it, as every notch steps the view.
+    const QPoint angle = event.angleDelta();
+    const int delta = angle.y() != 0 ? angle.y() : angle.x();
     if (delta == 0) return std::nullopt;
     const int clamped = std::clamp(delta, -32768, 32767);
     return MakeWParam(int(MouseKeyState(event.buttons(), event.modifiers())), clamped);

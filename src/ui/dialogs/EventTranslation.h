@@ -24,6 +24,6 @@ WParam MouseKeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 LParam PackPosition(QPointF position);
 
 // wParam of WM_MOUSEWHEEL: the key state in the low word and the signed delta
-// (120 per notch, positive away from the user) in the high word; nothing for
-// a horizontal or pixel-only wheel event.
+// (120 per notch, positive away from the user) in the high word, from
+// whichever axis carries it; nothing for a pixel-only wheel event.
 std::optional<WParam> WheelWParam(const QWheelEvent& event);
