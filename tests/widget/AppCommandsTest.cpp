@@ -265,3 +265,23 @@ TEST_F(LargeImage, ToolsActOnlyWhereTheWindowShowsTheCanvas) {
         EXPECT_EQ(Editing().DragItems[PAPER_ITEM].Y, bottom - 150);
     });
 }
+
+// The main window closed while the settings dialog, a box or a chooser runs
+// inside its run: that window is still answered, and the main window's run
+// ends once it is over (the watchdog would find it left open otherwise).
+struct ClosedDuring : App, testing::WithParamInterface<const char*> {};
+TEST_P(ClosedDuring, AnInnerRunTheMainRunEndsAfterIt) {
+    Answering(
+        [&](QWidget& w) {
+            if (w.windowTitle() != MAIN_WINDOW_TITLE) {
+                seen.push_back(w.windowTitle().toStdString());
+                bar->window()->close();
+                return (void)w.close();
+            }
+            Describe((bar = w.findChild<QMenuBar*>())->actions());
+            Choose(GetParam());
+        },
+        [] { RunModal(Editing().MainWindow, CommandHandler, nullptr); });
+    EXPECT_EQ(seen.size(), 1u);
+}
+INSTANTIATE_TEST_SUITE_P(App, ClosedDuring, testing::Values(MENU_SETTINGS, MENU_ABOUT, MENU_SAVE));

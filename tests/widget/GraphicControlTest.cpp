@@ -4,6 +4,7 @@
 
 #include "ui/Messages.h"
 #include "ui/dialogs/Dialogs.h"
+#include "ui/dialogs/Menus.h"
 #include "ui/dialogs/Pointers.h"
 #include "ui/dialogs/Styles.h"
 #include "ui/graphics/Surfaces.h"
@@ -168,4 +169,23 @@ TEST(GraphicControl, ShowsAPanByMovingWhatTheScreenShows) {
         EndModal(dialog, 0);
     };
     Answering(shown, [&] { RunModal(dialog, nullptr, nullptr); });
+}
+
+// A menu's texts have no access letters: an ampersand shows as itself, in a
+// sub-menu's title and in an item.
+TEST(Menus, ShowAnAmpersandAsItself) {
+    const Handle bar = NewMenu(MENU_BAR), sub = NewMenu(MENU_POPUP);
+    AddMenuItem(sub, "Ancho & alto", 0, 5, 0, 0, 0, 0);
+    AddMenuItem(bar, "R&D", sub, 0, 0, 0, 0, 0);
+    const Handle dialog = NewDialog(UNITS_PIXELS, 0, "menu", 0, 0, 200, 100, 0, 0);
+    AttachMenu(dialog, bar);
+    QStringList shown; // as the menu bar draws them
+    Answering(
+        [&](QWidget& w) {
+            QAction* title = w.findChild<QMenuBar*>()->actions().value(0);
+            shown << title->iconText() << title->menu()->actions().value(0)->iconText();
+            EndModal(dialog, 0);
+        },
+        [&] { RunModal(dialog, nullptr, nullptr); });
+    EXPECT_EQ(shown, QStringList({"R&D", "Ancho & alto"}));
 }

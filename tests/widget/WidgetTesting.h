@@ -6,8 +6,9 @@
 #include <gtest/gtest.h>
 
 // Runs `call` and hands `answer` each window that it shows, once, as soon as
-// it is shown; none of them may block the other windows. A watchdog closes
-// what is still open after five seconds, so that no test can hang.
+// it is shown; none of them may block the other windows. A window still open
+// five seconds after it was shown is closed as a failure, so no test hangs,
+// however many windows it waits on.
 inline void Answering(const std::function<void(QWidget&)>& answer,
                       const std::function<void()>& call) {
     std::vector<QPointer<QWidget>> shown;
@@ -20,11 +21,10 @@ inline void Answering(const std::function<void(QWidget&)>& answer,
             QTimer::singleShot(0, &poll, [&, w = shown.emplace_back(w)] {
                 if (w) answer(*w);
             });
+            QTimer::singleShot(5000, &poll, [w = QPointer<QWidget>(w)] {
+                if (w && w->isVisible()) w->close(), ADD_FAILURE() << "a window was left open";
+            });
         }
-    });
-    QTimer::singleShot(5000, &poll, [&] {
-        for (QWidget* w : shown)
-            if (w && w->isVisible()) w->close(), ADD_FAILURE() << "a window was left open";
     });
     poll.start(10);
     call();
