@@ -187,7 +187,8 @@ std::string Expected(int width, int height, const std::vector<Colour>& pixels) {
 }
 
 // A save of a width x height picture (0: of a random size) into a folder of
-// image.bmp, folder.bmp/ and two links to image.bmp, with these permissions of
+// image.bmp, folder.bmp/, two links to image.bmp, a pipe and a link to a
+// device, with these permissions of
 // image.bmp and of the folder, as another user than root or with files of at
 // most 64 KiB: what it reports (0: written), and the entry that then holds the
 // picture. Every other entry keeps its bytes and permissions.
@@ -202,6 +203,7 @@ TEST_P(Saves, WriteExactBytesOrKeepTheOldFileWholeAndLeaveNoTemporaryFile) {
     fs::create_directory(folder.path() / "folder.bmp");
     fs::create_symlink("image.bmp", folder.path() / "link.bmp");
     fs::create_symlink("link.bmp", folder.path() / "link-to-link.bmp");
+    folder.place("pipe.bmp", "<pipe>"), folder.place("null.bmp", "->/dev/null");
     ::chmod((folder.path() / "image.bmp").c_str(), mode);
     ::chmod(folder.path().c_str(), dirMode);
     AttachSurface(0, 0, false);
@@ -254,7 +256,10 @@ const Save SAVES[] = {
     {"parentIsAFile", "image.bmp/new.bmp", 0, 0, 0644, 0755, false, false, ENOTDIR, nullptr},
     {"folderAsTarget", "folder.bmp", 0, 0, 0644, 0755, false, false, EISDIR, nullptr},
     {"unwritableFolder", "new.bmp", 0, 0, 0644, 0555, true, false, EACCES, nullptr},
-    {"readOnlyFile", "image.bmp", 0, 0, 0444, 0777, true, false, EACCES, nullptr}};
+    {"readOnlyFile", "image.bmp", 0, 0, 0444, 0777, true, false, EACCES, nullptr},
+    // A pipe nobody reads fails at once; a device takes the bytes. Both stay what they are.
+    {"pipeNobodyReads", "pipe.bmp", 0, 0, 0644, 0755, false, false, ENXIO, nullptr},
+    {"deviceName", "null.bmp", 0, 0, 0644, 0755, false, false, 0, nullptr}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Files, Saves, testing::ValuesIn(SAVES), Named);
 
