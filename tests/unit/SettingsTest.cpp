@@ -55,13 +55,7 @@ const std::pair<std::string, int> NUMBERS[] = {
     {"&H" + std::string(300, 'F'), -32768}, {std::string(300, '9'), -32768},
     {std::string(300, '0') + "12", 12}};
 // clang-format on
-// A case's name: its index, then the letters and digits of its text, "_" for any other character.
-INSTANTIATE_TEST_SUITE_P(Texts, ReadNumberTable, testing::ValuesIn(NUMBERS), [](const auto& info) {
-    std::string name = std::to_string(info.index) + "_" + info.param.first.substr(0, 30);
-    std::ranges::replace_if(
-        name, [](unsigned char c) { return !std::isalnum(c); }, '_');
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Texts, ReadNumberTable, testing::ValuesIn(NUMBERS));
 
 // One line of the settings file, and what the program makes of it: whether it
 // starts a section named as the program's (1) or another (2), holds the width's
