@@ -3,7 +3,7 @@
 #include "files/FileRead.h"
 #include "files/FileReplace.h"
 #include "files/Utf8Path.h"
-#include "settings/IniText.h"
+#include "settings/IniBytes.h"
 #include "settings/SettingsFile.h"
 
 #include <optional>
@@ -20,10 +20,7 @@ std::string TextOf(const FileReadResult& file) {
 std::optional<std::string> ReadableText(const FileReadResult& file) {
     if (file.status == FileReadStatus::Complete) return TextOf(file);
     if (file.status != FileReadStatus::Truncated) return std::nullopt;
-    std::string text = TextOf(file);
-    const std::size_t lastFeed = text.rfind('\n');
-    text.resize(lastFeed == std::string::npos ? 0 : lastFeed + 1);
-    return text;
+    return std::string(WholeIniLines(TextOf(file)));
 }
 
 FileReadResult ReadSettingsFile(const std::string& utf8Path) {
@@ -40,7 +37,7 @@ std::string ReadIniString(const std::string& utf8Path, std::string_view section,
         file = ReadSettingsFile(utf8StartFrom);
     const std::optional<std::string> text = ReadableText(file);
     if (!text) return std::string(defaultValue);
-    return FindIniValue(*text, section, key).value_or(std::string(defaultValue));
+    return FindIniValueInBytes(*text, section, key).value_or(std::string(defaultValue));
 }
 
 bool WriteIniValues(const std::string& utf8Path, std::string_view section,
@@ -53,7 +50,7 @@ bool WriteIniValues(const std::string& utf8Path, std::string_view section,
     if (file.status == FileReadStatus::Missing && !utf8StartFrom.empty())
         text = ReadableText(ReadSettingsFile(utf8StartFrom)).value_or("");
     for (const IniEntry& entry : entries)
-        text = SetIniValue(text, section, entry.key, entry.value);
+        text = SetIniValueInBytes(text, section, entry.key, entry.value);
     // Where no temporary file can be made (a folder the user may not write),
     // the file is rewritten in place: the user's change would otherwise be
     // lost, though a stop half-way could then leave the file half-written.

@@ -1,6 +1,7 @@
 #pragma once
 // Profile strings: values of an initialisation file on disk (format in
-// IniText.h). At most SETTINGS_FILE_SIZE_LIMIT bytes of a file are read.
+// IniText.h, encodings in IniBytes.h). At most SETTINGS_FILE_SIZE_LIMIT bytes
+// of a file are read.
 
 #include <string>
 #include <string_view>

@@ -2,9 +2,22 @@
 
 #include "settings/SettingsFile.h"
 
+#include <type_traits>
+
+// Every function works alike on 8-bit text and on UTF-16 code units (C being
+// char or char16_t): the names, "=", the brackets, quotes, blanks and line
+// endings are all ASCII, and every other unit is copied as it stands, so a
+// surrogate without its partner is kept like any other.
 namespace {
 
+template <class C> using View = std::basic_string_view<C>;
+template <class C> using Text = std::basic_string<C>;
+
 constexpr std::string_view UTF8_BYTE_ORDER_MARK = "\xEF\xBB\xBF";
+
+template <class C> Text<C> Ascii(std::string_view ascii) {
+    return Text<C>(ascii.begin(), ascii.end());
+}
 
 // One line: its content [start, contentEnd), without the line feed and a
 // carriage return before it, and its ending [contentEnd, end).
@@ -15,30 +28,30 @@ struct Line {
 };
 
 // Walks the lines of a text without copying them.
-class LineCursor {
+template <class C> class LineCursor {
   public:
-    explicit LineCursor(std::string_view text) : m_text(text) {}
+    explicit LineCursor(View<C> text) : m_text(text) {}
     bool next(Line& line) {
         if (m_at >= m_text.size()) return false;
         line.start = m_at;
-        const std::size_t feed = m_text.find('\n', m_at);
-        line.end = feed == std::string_view::npos ? m_text.size() : feed + 1;
-        line.contentEnd = feed == std::string_view::npos ? m_text.size() : feed;
+        const std::size_t feed = m_text.find(C('\n'), m_at);
+        line.end = feed == View<C>::npos ? m_text.size() : feed + 1;
+        line.contentEnd = feed == View<C>::npos ? m_text.size() : feed;
         if (line.contentEnd > line.start && m_text[line.contentEnd - 1] == '\r') --line.contentEnd;
         m_at = line.end;
         return true;
     }
 
   private:
-    std::string_view m_text;
+    View<C> m_text;
     std::size_t m_at = 0;
 };
 
-bool IsBlank(char c) {
+template <class C> bool IsBlank(C c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::string_view Trim(std::string_view s) {
+template <class C> View<C> Trim(View<C> s) {
     while (!s.empty() && IsBlank(s.front()))
         s.remove_prefix(1);
     while (!s.empty() && IsBlank(s.back()))
@@ -46,11 +59,11 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+template <class C> C LowerAscii(C c) {
+    return c >= 'A' && c <= 'Z' ? C(c - 'A' + 'a') : c;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
+template <class C> bool SameName(View<C> a, View<C> b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
@@ -58,19 +71,22 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string_view ContentOf(std::string_view text, const Line& line) {
-    std::string_view content = text.substr(line.start, line.contentEnd - line.start);
-    if (line.start == 0 && content.starts_with(UTF8_BYTE_ORDER_MARK)) {
-        content.remove_prefix(UTF8_BYTE_ORDER_MARK.size());
+// UTF-16 text comes without its byte order mark (IniBytes.h); 8-bit text may
+// begin with the UTF-8 one.
+template <class C> View<C> ContentOf(View<C> text, const Line& line) {
+    View<C> content = text.substr(line.start, line.contentEnd - line.start);
+    if constexpr (std::is_same_v<C, char>) {
+        if (line.start == 0 && content.starts_with(UTF8_BYTE_ORDER_MARK))
+            content.remove_prefix(UTF8_BYTE_ORDER_MARK.size());
     }
     return Trim(content);
 }
 
 // The name of a section line, or nothing for any other line.
-std::optional<std::string_view> SectionName(std::string_view content) {
-    if (!content.starts_with('[')) return std::nullopt;
+template <class C> std::optional<View<C>> SectionName(View<C> content) {
+    if (!content.starts_with(C('['))) return std::nullopt;
     content.remove_prefix(1);
-    return Trim(content.substr(0, content.find(']')));
+    return Trim(content.substr(0, content.find(C(']'))));
 }
 
 struct KeyLocation {
@@ -81,13 +97,13 @@ struct KeyLocation {
     std::size_t insertAt = 0;      // after the last non-blank line of the first matching section
 };
 
-KeyLocation Locate(std::string_view text, std::string_view section, std::string_view key) {
+template <class C> KeyLocation Locate(View<C> text, View<C> section, View<C> key) {
     KeyLocation found;
     bool inMatchingSection = false;
     bool inFirstMatchingSection = false;
-    LineCursor cursor(text);
+    LineCursor<C> cursor(text);
     for (Line line; cursor.next(line);) {
-        const std::string_view content = ContentOf(text, line);
+        const View<C> content = ContentOf(text, line);
         if (const auto name = SectionName(content)) {
             inMatchingSection = SameName(*name, section);
             inFirstMatchingSection = inMatchingSection && !found.sectionFound;
@@ -96,8 +112,8 @@ KeyLocation Locate(std::string_view text, std::string_view section, std::string_
             continue;
         }
         if (inFirstMatchingSection && !content.empty()) found.insertAt = line.end;
-        const std::size_t equals = content.find('=');
-        if (!inMatchingSection || equals == std::string_view::npos) continue;
+        const std::size_t equals = content.find(C('='));
+        if (!inMatchingSection || equals == View<C>::npos) continue;
         if (SameName(Trim(content.substr(0, equals)), key)) {
             found.keyFound = true;
             found.keyLine = line;
@@ -108,7 +124,7 @@ KeyLocation Locate(std::string_view text, std::string_view section, std::string_
     return found;
 }
 
-std::string_view Unquoted(std::string_view value) {
+template <class C> View<C> Unquoted(View<C> value) {
     if (value.size() >= 2 && value.front() == value.back() &&
         (value.front() == '"' || value.front() == '\'')) {
         return value.substr(1, value.size() - 2);
@@ -116,29 +132,25 @@ std::string_view Unquoted(std::string_view value) {
     return value;
 }
 
-std::string_view LineEndingOf(std::string_view text) {
-    const std::size_t feed = text.find('\n');
-    if (feed == std::string_view::npos) return SETTINGS_NEW_LINE;
-    return feed > 0 && text[feed - 1] == '\r' ? "\r\n" : "\n";
+template <class C> Text<C> LineEndingOf(View<C> text) {
+    const std::size_t feed = text.find(C('\n'));
+    if (feed == View<C>::npos) return Ascii<C>(SETTINGS_NEW_LINE);
+    return Ascii<C>(feed > 0 && text[feed - 1] == '\r' ? "\r\n" : "\n");
 }
 
-} // namespace
-
-std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
-                                        std::string_view key) {
+template <class C> std::optional<Text<C>> FindValue(View<C> text, View<C> section, View<C> key) {
     const KeyLocation found = Locate(text, section, key);
     if (!found.keyFound) return std::nullopt;
-    const std::string_view value =
+    const View<C> value =
         text.substr(found.keyValueStart, found.keyLine.contentEnd - found.keyValueStart);
-    return std::string(Unquoted(Trim(value)));
+    return Text<C>(Unquoted(Trim(value)));
 }
 
-std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
-                        std::string_view value) {
+template <class C> Text<C> SetValue(View<C> text, View<C> section, View<C> key, View<C> value) {
     const KeyLocation found = Locate(text, section, key);
-    const std::string_view ending = LineEndingOf(text);
-    const std::string keyLine = std::string(key) + "=" + std::string(value);
-    std::string result;
+    const Text<C> ending = LineEndingOf(text);
+    const Text<C> keyLine = Text<C>(key) + C('=') + Text<C>(value);
+    Text<C> result;
     result.reserve(text.size() + keyLine.size() + section.size() + 8);
     if (found.keyFound) {
         result.append(text.substr(0, found.keyLine.start)).append(keyLine);
@@ -150,8 +162,31 @@ std::string SetIniValue(std::string_view text, std::string_view section, std::st
     const std::size_t at = found.sectionFound ? found.insertAt : text.size();
     result.append(text.substr(0, at));
     if (at > 0 && text[at - 1] != '\n') result.append(ending);
-    if (!found.sectionFound) result.append("[").append(section).append("]").append(ending);
+    if (!found.sectionFound)
+        result.append(1, C('[')).append(section).append(1, C(']')).append(ending);
     result.append(keyLine).append(ending);
     result.append(text.substr(at));
     return result;
+}
+
+} // namespace
+
+std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
+                                        std::string_view key) {
+    return FindValue(text, section, key);
+}
+
+std::optional<std::u16string> FindIniValue(std::u16string_view text, std::u16string_view section,
+                                           std::u16string_view key) {
+    return FindValue(text, section, key);
+}
+
+std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
+                        std::string_view value) {
+    return SetValue(text, section, key, value);
+}
+
+std::u16string SetIniValue(std::u16string_view text, std::u16string_view section,
+                           std::u16string_view key, std::u16string_view value) {
+    return SetValue(text, section, key, value);
 }

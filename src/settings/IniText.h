@@ -5,7 +5,8 @@
 // in matching single or double quotes is read without them. The first line
 // naming the key in any section of that name is the one that counts. Lines
 // before the first section, and lines that are neither a section nor a key,
-// are kept but never read.
+// are kept but never read. Each function comes for 8-bit text and for UTF-16
+// code units alike; which a file holds is for IniBytes.h to say.
 
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@
 // present with an empty value gives empty text.
 std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
                                         std::string_view key);
+std::optional<std::u16string> FindIniValue(std::u16string_view text, std::u16string_view section,
+                                           std::u16string_view key);
 
 // The text with key in section set to value (which must not hold a line
 // break). The key's line is replaced where it stands; a missing key is added
@@ -24,3 +27,5 @@ std::optional<std::string> FindIniValue(std::string_view text, std::string_view 
 // an ending.
 std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
                         std::string_view value);
+std::u16string SetIniValue(std::u16string_view text, std::u16string_view section,
+                           std::u16string_view key, std::u16string_view value);
