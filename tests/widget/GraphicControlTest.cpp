@@ -84,7 +84,7 @@ TEST(GraphicControl, TurnsRealInputIntoMessagesSetsThePointerAndShowsItsSurface)
         // What is drawn on the surface is on the screen at the next paint.
         AttachSurface(dialog, 7, false);
         for (int k = 0; k < W * H; ++k)
-            SetSurfacePixel(k % W, k / W, std::rand() & 0xFFFFFF);
+            SetSurfacePixel(k % W, k / W, Colour(k * 2654435761u) & 0xFFFFFF);
         EXPECT_TRUE(QTest::qWaitFor([&] { return OnScreen(dialog, *c); }, 3000));
         EndModal(dialog, 0);
     };
