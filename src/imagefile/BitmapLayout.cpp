@@ -5,6 +5,8 @@
 #include "imagefile/ByteReader.h"
 #include "imagefile/SizeProbe.h"
 
+#include <algorithm>
+
 namespace {
 
 // The header fields as stored; the core header's are widened.
@@ -20,6 +22,11 @@ struct StoredHeader {
 };
 
 using Layout = std::optional<BitmapLayout>;
+
+// Red, green and blue of the pixels without bit fields: 5 bits each at 16 bits
+// (the top bit unused), a byte each at 32 bits (the top byte unused).
+constexpr std::array<std::uint32_t, 3> PLAIN_16_BIT_MASKS = {0x7C00, 0x03E0, 0x001F};
+constexpr std::array<std::uint32_t, 3> PLAIN_32_BIT_MASKS = {0xFF0000, 0x00FF00, 0x0000FF};
 
 bool KnownHeaderSize(std::uint32_t size) {
     return size == CORE_HEADER_BYTES || size == INFO_HEADER_BYTES || size == OS2_HEADER_BYTES ||
@@ -64,21 +71,42 @@ std::optional<PixelCoding> CodingOf(const StoredHeader& h) {
     return std::nullopt;
 }
 
-// Where the colour table and the masks end: the reader takes the pixels from
-// there when the data offset points any earlier.
+// The colour table's entries as the header counts them (1 to 8 bits only).
+std::uint64_t PaletteEntries(const StoredHeader& h) {
+    return h.coloursUsed != 0 ? h.coloursUsed : std::uint64_t(1) << h.bitsPerPixel;
+}
+
+std::uint64_t PaletteEntryBytes(const StoredHeader& h) {
+    return h.headerSize == CORE_HEADER_BYTES ? CORE_PALETTE_ENTRY_BYTES : PALETTE_ENTRY_BYTES;
+}
+
+// Bit-field masks come inside a header from the V4 one on, else right after it.
+std::uint64_t MasksStart(const StoredHeader& h) {
+    return FILE_HEADER_BYTES + (h.headerSize < V4_HEADER_BYTES ? h.headerSize : INFO_HEADER_BYTES);
+}
+
+// Where the colour table and the masks end: the pixels are taken from there
+// when the data offset points any earlier.
 std::uint64_t TablesEnd(const StoredHeader& h) {
     std::uint64_t end = FILE_HEADER_BYTES + h.headerSize;
     if (h.compression == COMPRESSION_BIT_FIELDS && h.headerSize < V4_HEADER_BYTES) {
         end += BIT_FIELD_MASKS_BYTES;
     }
-    if (h.bitsPerPixel <= 8) {
-        const std::uint64_t entries =
-            h.coloursUsed != 0 ? h.coloursUsed : std::uint64_t(1) << h.bitsPerPixel;
-        const std::uint64_t entryBytes =
-            h.headerSize == CORE_HEADER_BYTES ? CORE_PALETTE_ENTRY_BYTES : PALETTE_ENTRY_BYTES;
-        end += entries * entryBytes;
-    }
+    if (h.bitsPerPixel <= 8) end += PaletteEntries(h) * PaletteEntryBytes(h);
     return end;
+}
+
+// The red, green and blue masks of a 16- or 32-bit image: the file's own with
+// bit-field compression, else the plain ones. Fails when they are not there.
+bool ReadMasks(std::span<const std::uint8_t> file, const StoredHeader& h,
+               std::array<std::uint32_t, 3>& masks) {
+    if (h.compression != COMPRESSION_BIT_FIELDS) {
+        masks = h.bitsPerPixel == 16 ? PLAIN_16_BIT_MASKS : PLAIN_32_BIT_MASKS;
+        return true;
+    }
+    ByteReader in(file);
+    return in.Seek(MasksStart(h)) && in.ReadU32(masks[0]) && in.ReadU32(masks[1]) &&
+           in.ReadU32(masks[2]);
 }
 
 } // namespace
@@ -128,5 +156,15 @@ std::optional<BitmapLayout> ReadBitmapLayout(std::span<const std::uint8_t> file,
     layout.bitsPerPixel = h.bitsPerPixel;
     layout.coding = *coding;
     layout.pixelStart = h.dataOffset;
+    if (h.bitsPerPixel <= 8) {
+        layout.paletteStart = FILE_HEADER_BYTES + h.headerSize;
+        layout.paletteEntries =
+            std::uint32_t(std::min(PaletteEntries(h), std::uint64_t(1) << h.bitsPerPixel));
+        layout.paletteEntryBytes = std::uint32_t(PaletteEntryBytes(h));
+    }
+    const bool masked = h.bitsPerPixel == 16 || h.bitsPerPixel == 32;
+    if (masked && !ReadMasks(file, h, layout.masks)) {
+        return Refuse<Layout>(reason, REASON_TABLES_PAST_END);
+    }
     return layout;
 }

@@ -1,10 +1,10 @@
 #include "imagefile/BitmapLoader.h"
 
 #include "files/FileRead.h"
+#include "imagefile/BitmapDecoder.h"
 #include "imagefile/BitmapLayout.h"
 #include "imagefile/BitmapLimits.h"
 #include "imagefile/BitmapReasons.h"
-#include "imagefile/PixelDataCheck.h"
 
 namespace {
 
@@ -38,11 +38,6 @@ Image ReadBitmapImage(const std::string& utf8Path, std::string* reason) {
 Image ReadBitmapBytes(std::span<const std::uint8_t> file, std::string* reason) {
     if (file.size() > MAX_BITMAP_FILE_BYTES) return Refuse<Image>(reason, REASON_FILE_TOO_BIG);
     const std::optional<BitmapLayout> layout = ReadBitmapLayout(file, reason);
-    if (!layout || !CheckPixelData(file, *layout, reason)) return std::nullopt;
-    Image image = DecodeBitmapBytes(file, reason);
-    if (!image) return std::nullopt;
-    if (image->width != layout->width || image->height != layout->rows) {
-        return Refuse<Image>(reason, REASON_DECODED_SIZE_DIFFERS);
-    }
-    return image;
+    if (!layout) return std::nullopt;
+    return DecodeBitmapPixels(file, *layout, reason);
 }

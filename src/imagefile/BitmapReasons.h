@@ -37,5 +37,3 @@ constexpr const char* REASON_RUN_LENGTH_CUT_SHORT =
     "the run-length data ends before its end-of-image code";
 constexpr const char* REASON_RUN_PAST_ROW = "a run-length code writes past the end of a row";
 constexpr const char* REASON_JUMP_PAST_IMAGE = "a run-length jump leaves the image";
-constexpr const char* REASON_DECODED_SIZE_DIFFERS =
-    "the decoded image's size differs from its header's";

@@ -12,6 +12,13 @@ bool ByteReader::Skip(std::uint64_t count) {
     return true;
 }
 
+bool ByteReader::Take(std::uint64_t count, std::span<const std::uint8_t>& bytes) {
+    if (count > Remaining()) return false;
+    bytes = m_bytes.subspan(std::size_t(m_position), std::size_t(count));
+    m_position += count;
+    return true;
+}
+
 bool ByteReader::ReadLE(int width, std::uint32_t& value) {
     if (std::uint64_t(width) > Remaining()) return false;
     std::uint32_t result = 0;

@@ -17,6 +17,8 @@ class ByteReader {
     // Moves to an absolute offset; the end itself is a valid position.
     bool Seek(std::uint64_t offset);
     bool Skip(std::uint64_t count);
+    // The next `count` bytes as they are, then moves past them.
+    bool Take(std::uint64_t count, std::span<const std::uint8_t>& bytes);
 
     bool ReadU8(std::uint8_t& value);
     bool ReadU16(std::uint16_t& value);

@@ -1,7 +1,7 @@
 #pragma once
 // Fitting a loaded image to the size a caller asks for.
 
-#include "ui/graphics/ImageDecoder.h"
+#include "imagefile/DecodedImage.h"
 
 // The image at width x height. A width or height below 1 asks for the natural
 // size (both sides are then taken as the image's own), and so does the natural

@@ -1,7 +1,7 @@
 #include "imagefile/PixelDataCheck.h"
 
 #include "imagefile/BitmapReasons.h"
-#include "imagefile/RunLengthCheck.h"
+#include "imagefile/RunLengthCodes.h"
 
 std::uint64_t RowStride(std::int32_t width, std::uint16_t bitsPerPixel) {
     const std::uint64_t bits = std::uint64_t(width) * bitsPerPixel;
@@ -14,7 +14,7 @@ bool CheckPixelData(std::span<const std::uint8_t> file, const BitmapLayout& layo
     const std::span<const std::uint8_t> data = file.subspan(std::size_t(layout.pixelStart));
     if (layout.coding != PixelCoding::Rows) {
         const int bits = layout.coding == PixelCoding::RunLength8 ? 8 : 4;
-        return CheckRunLengthData(data, layout.width, layout.rows, bits, reason);
+        return ReadRunLengthCodes(data, layout.width, layout.rows, bits, {}, reason);
     }
     const std::uint64_t needed =
         RowStride(layout.width, layout.bitsPerPixel) * std::uint64_t(layout.rows);

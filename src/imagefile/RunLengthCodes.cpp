@@ -1,4 +1,4 @@
-#include "imagefile/RunLengthCheck.h"
+#include "imagefile/RunLengthCodes.h"
 
 #include "imagefile/BitmapReasons.h"
 #include "imagefile/ByteReader.h"
@@ -17,13 +17,22 @@ std::uint64_t LiteralRunBytes(std::uint64_t pixels, int bitsPerPixel) {
     return (bytes + 1) / 2 * 2;
 }
 
+// The index of the i-th pixel taken from `byte`: the byte itself at 8 bits; at
+// 4 bits its high half for the even pixels, its low half for the odd ones.
+std::uint8_t IndexIn(std::uint8_t byte, std::int64_t i, int bitsPerPixel) {
+    if (bitsPerPixel == 8) return byte;
+    return i % 2 == 0 ? byte >> 4 : byte & 0x0F;
+}
+
 } // namespace
 
-bool CheckRunLengthData(std::span<const std::uint8_t> data, std::int32_t width, std::int32_t rows,
-                        int bitsPerPixel, std::string* reason) {
+bool ReadRunLengthCodes(std::span<const std::uint8_t> data, std::int32_t width, std::int32_t rows,
+                        int bitsPerPixel, std::span<std::uint8_t> indices, std::string* reason) {
     ByteReader in(data);
     std::int64_t x = 0;
     std::int64_t y = 0;
+    // Where pixel x of row y goes; only used when there is room.
+    const auto at = [&](std::int64_t i) { return std::size_t(y * width + x + i); };
     while (y < rows) {
         std::uint8_t count = 0;
         std::uint8_t code = 0;
@@ -31,6 +40,9 @@ bool CheckRunLengthData(std::span<const std::uint8_t> data, std::int32_t width, 
             return Refuse(reason, REASON_RUN_LENGTH_CUT_SHORT);
         if (count > 0) { // `count` pixels of the colour(s) in `code`
             if (x + count > width) return Refuse(reason, REASON_RUN_PAST_ROW);
+            if (!indices.empty())
+                for (std::int64_t i = 0; i < count; ++i)
+                    indices[at(i)] = IndexIn(code, i, bitsPerPixel);
             x += count;
             continue;
         }
@@ -52,12 +64,19 @@ bool CheckRunLengthData(std::span<const std::uint8_t> data, std::int32_t width, 
             y += up;
             break;
         }
-        default:
+        default: {
             if (x + code > width) return Refuse(reason, REASON_RUN_PAST_ROW);
-            if (!in.Skip(LiteralRunBytes(code, bitsPerPixel))) {
+            std::span<const std::uint8_t> literal;
+            if (!in.Take(LiteralRunBytes(code, bitsPerPixel), literal)) {
                 return Refuse(reason, REASON_RUN_LENGTH_CUT_SHORT);
             }
+            if (!indices.empty())
+                for (std::int64_t i = 0; i < code; ++i) {
+                    const std::uint8_t byte = literal[std::size_t(bitsPerPixel == 8 ? i : i / 2)];
+                    indices[at(i)] = IndexIn(byte, i, bitsPerPixel);
+                }
             x += code;
+        }
         }
     }
     return true;
