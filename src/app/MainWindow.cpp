@@ -12,7 +12,6 @@
 #include "settings/SettingsFile.h"
 #include "ui/Messages.h"
 #include "ui/dialogs/Dialogs.h"
-#include "ui/graphics/Surfaces.h"
 
 std::int32_t SettingsDialogOpen = 0;
 
@@ -50,12 +49,9 @@ void InitialiseMainWindow() {
     // White until CreateCanvas puts the image's squares on it.
     state.ZoomBitmap = NewPaperSurface();
 
-    state.ViewBitmap = NewBitmapSurface(VIEW_WIDTH, VIEW_HEIGHT);
-    ClearToWhite(state.ViewBitmap);
-
     state.DragItems[PAPER_ITEM] = DragItem{0, 0, ZOOM_SIZE, ZOOM_SIZE, 0};
     CreateCanvas(state.ImageWidth, state.ImageHeight);
-    ShowFirstView();
+    RefreshCanvas();
 
     state.TransparentColour = TRANSPARENT_KEY_COLOUR;
     state.ButtonDown = 0;

@@ -20,6 +20,6 @@ Handle OpenMainWindow();
 
 LResult MainWindowHandler(Handle window, MessageId message, WParam wParam, LParam lParam);
 
-// What initialisation does, step by step: settings, off-screen bitmaps, the
-// canvas and the first view.
+// What initialisation does, step by step: settings, the paper, the canvas
+// and the first view.
 void InitialiseMainWindow();
