@@ -23,7 +23,7 @@ void ShowRefusal(const std::string& firstLine, const std::string& secondLine) {
 int RunStartup() {
     EditingState& state = Editing();
     state.MouseMode = MovePaper;
-    if (!ChooseImageFile(0, ImageFileName, OPEN_CHOOSER) || ImageFileName.empty()) return 0;
+    if (!ChooseImageFile(ImageFileName, OPEN_CHOOSER) || ImageFileName.empty()) return 0;
 
     const ProbeResult probe = ProbeImageFile(ImageFileName);
     if (probe.admission == Admission::TooLarge) {

@@ -29,9 +29,6 @@ constexpr WParam SIZE_MAXIMIZED = 2;
 // Mouse-key state bits carried in wParam of the mouse messages.
 constexpr WParam MK_LBUTTON = 0x0001;
 
-// One notch of the mouse wheel.
-constexpr int WHEEL_DELTA = 120;
-
 // Virtual-key codes. Letters and digits are their upper-case ASCII codes.
 constexpr WParam VK_BACK = 0x08;
 constexpr WParam VK_TAB = 0x09;

@@ -151,7 +151,7 @@ TEST_F(App, TheMenuSetsTheModesShowsTheNoteAndSavesThroughTheChoosers) {
                       Tree(item) + std::to_string(mode));
         }
         Choose(MENU_ABOUT);
-        EXPECT_TRUE(ChooseImageFile(0, ImageFileName, OPEN_CHOOSER));
+        EXPECT_TRUE(ChooseImageFile(ImageFileName, OPEN_CHOOSER));
         Choose(MENU_SAVE);
         setrlimit(RLIMIT_FSIZE, &small);
         Choose(MENU_SAVE);

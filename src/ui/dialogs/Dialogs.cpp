@@ -137,7 +137,6 @@ void AddControl(Handle dialog, std::int32_t id, std::int32_t kind, const std::st
     ControlRecord& record = AddControlRecord(handle);
     record.dialog = dialog;
     record.id = id;
-    record.kind = kind;
     record.widget = widget;
     record.procedure = DefaultControlProc;
 
@@ -220,5 +219,3 @@ void SetFocusControl(Handle control) {
     // click on it does; otherwise the keys would still go to the other one.
     if (!input->window()->isActiveWindow()) input->window()->activateWindow();
 }
-
-bool IsLiveWindow(Handle window) { return FindDialog(window) || FindControl(window); }

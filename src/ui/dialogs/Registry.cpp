@@ -43,7 +43,6 @@ ControlRecord* FindControlByWidget(const QWidget* widget) {
 DialogRecord& AddDialogRecord(Handle handle) {
     auto& slot = dialogs[handle];
     slot = std::make_unique<DialogRecord>();
-    slot->handle = handle;
     return *slot;
 }
 

@@ -13,7 +13,6 @@ class QEventLoop;
 class DialogWindow;
 
 struct DialogRecord {
-    Handle handle = 0;
     Handle owner = 0;
     std::int32_t units = 0;
     std::uint32_t style = 0;
@@ -30,7 +29,6 @@ struct ControlRecord {
     Handle handle = 0;
     Handle dialog = 0;
     std::int32_t id = 0;
-    std::int32_t kind = 0;
     QPointer<QWidget> widget;
     WindowProc procedure = nullptr;
     std::int32_t font = 1;

@@ -23,7 +23,6 @@ constexpr std::uint32_t DS_ABSALIGN = 0x01;
 constexpr std::uint32_t DS_SYSMODAL = 0x02;
 constexpr std::uint32_t DS_SETFONT = 0x40;
 constexpr std::uint32_t DS_MODALFRAME = 0x80;
-constexpr std::uint32_t DS_NOIDLEMSG = 0x100;
 constexpr std::uint32_t DS_CENTER = 0x800;
 constexpr std::uint32_t DS_NOFAILCREATE = 0x10;
 constexpr std::uint32_t DS_3DLOOK = 0x04;
@@ -60,12 +59,11 @@ constexpr std::uint16_t EN_SETFOCUS = 0x0100;
 constexpr std::uint16_t EN_KILLFOCUS = 0x0200;
 constexpr std::uint16_t EN_CHANGE = 0x0300;
 
-// Menu kinds, item states and the add-item flags.
+// Menu kinds and item states.
 constexpr std::int32_t MENU_BAR = 0;
 constexpr std::int32_t MENU_POPUP = 1;
 constexpr std::uint32_t MFS_CHECKED = 0x0008;
 constexpr std::uint32_t MFS_UNCHECKED = 0x0000;
-constexpr std::int32_t APPEND_POSITION = -1;
 
 // Mouse pointer shapes.
 enum PointerShape : std::int32_t {

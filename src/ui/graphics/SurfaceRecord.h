@@ -56,8 +56,6 @@ struct SurfaceRecord {
     int height = 0;
     bool deferred = true;
     PixelRect dirty; // drawn since last shown
-    int lastX = 0;   // the point last drawn or cleared to
-    int lastY = 0;
     Colour foreground = WINDOW_TEXT_COLOUR;
     Colour background = FACE_COLOUR;
     // width * height in the surface's layout, never reallocated
