@@ -48,7 +48,7 @@ void StartupFromFileChosenToFirstView(benchmark::State& state) {
         const ProbeResult probe = ProbeImageFile(ChosenFile());
         editing.ImageWidth = probe.width;
         editing.ImageHeight = probe.height;
-        editing.ImageBitmap = LoadBitmapFile(ChosenFile(), probe.width, probe.height, 0);
+        editing.ImageBitmap = LoadBitmapFile(ChosenFile(), probe.width, probe.height);
         OpenMainWindow();
         MainWindowHandler(editing.MainWindow, WM_INITDIALOG, editing.MainWindow, 0);
         benchmark::DoNotOptimize(SurfaceScreenPixels(session->Canvas(), nullptr, nullptr));

@@ -37,7 +37,7 @@ int RunStartup() {
     state.ImageWidth = probe.width;
     state.ImageHeight = probe.height;
 
-    state.ImageBitmap = LoadBitmapFile(ImageFileName, state.ImageWidth, state.ImageHeight, 0);
+    state.ImageBitmap = LoadBitmapFile(ImageFileName, state.ImageWidth, state.ImageHeight);
     if (state.ImageBitmap == 0) {
         ShowRefusal(UNREADABLE_LINE_1, ImageFileName);
         return 0;

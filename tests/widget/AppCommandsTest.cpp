@@ -168,7 +168,7 @@ TEST_F(App, TheMenuSetsTheModesShowsTheNoteAndSavesThroughTheChoosers) {
             std::string(ABOUT_LINE_1) + "\n" + MAKER_WEB_ADDRESS + "\n\n" + ABOUT_LINE_4,
             texts + QDir::currentPath().toStdString() + "||existing", save, save,
             SAVE_FAILED_LINE_1 + ("\n" + file) + "\n" + strerror(EFBIG), save, SAVED_MESSAGE}));
-    EXPECT_EQ(ReadSurfaceArea(LoadBitmapFile(file, 0, 0, 0), 0, 0, 6, 4), RandomPicture(6, 4, 51));
+    EXPECT_EQ(ReadSurfaceArea(LoadBitmapFile(file, 6, 4), 0, 0, 6, 4), RandomPicture(6, 4, 51));
 }
 
 // Each round opens the dialog from the menu, inside the main window's run,
