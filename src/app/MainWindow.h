@@ -8,7 +8,10 @@
 #include <cstdint>
 
 // Caption, system menu, minimise box, sizing border, centred on the work area.
-constexpr std::uint32_t MAIN_WINDOW_STYLE = 0x94CE08D4;
+constexpr std::uint32_t MAIN_WINDOW_STYLE = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION |
+                                            WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+                                            DS_MODALFRAME | DS_CENTER | DS_SETFONT |
+                                            DS_NOFAILCREATE | DS_3DLOOK;
 constexpr std::uint32_t MAIN_WINDOW_EXTENDED_STYLE = WS_EX_CONTROLPARENT;
 
 // 1 while the settings command runs its dialog; a second one does nothing.

@@ -14,7 +14,7 @@ namespace {
 
 // Child, visible, a one-pixel border, and the notify bit without which the
 // control would let mouse input through to its parent.
-constexpr std::uint32_t CANVAS_STYLE = 0x50800100;
+constexpr std::uint32_t CANVAS_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOTIFY;
 constexpr std::uint32_t PLAIN_COPY = 0x00CC0020;
 constexpr int SOLID = 0;
 
