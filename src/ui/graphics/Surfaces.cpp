@@ -13,6 +13,7 @@ using graphics::SurfaceRecord;
 namespace {
 
 using graphics::MAX_SIDE;
+// A stored surface's buffer stays within half a gigabyte (4 bytes a pixel).
 constexpr std::int64_t MAX_PIXELS = std::int64_t(1) << 27;
 
 std::unordered_map<Handle, std::unique_ptr<SurfaceRecord>> registry;
