@@ -46,7 +46,8 @@ DialogRecord* FindDialogRecord(Handle dialog);
 DialogRecord& AddDialogRecord(Handle handle);
 ControlRecord& AddControlRecord(Handle handle);
 
-// Forgets a dialog and its controls; the dialog's widget is the caller's.
+// Forgets a dialog and its controls, and gives their handles back; the
+// dialog's widget is the caller's.
 void RemoveDialogRecords(Handle dialog);
 
 void ForEachControlRecord(void (*visit)(ControlRecord&, void*), void* context);
