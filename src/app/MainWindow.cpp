@@ -41,7 +41,7 @@ void DispatchCommand(std::uint32_t id) {
 
 } // namespace
 
-void InitialiseMainWindow() {
+bool InitialiseMainWindow() {
     EditingState& state = Editing();
     BlockSizeSettings(SETTINGS_ACTION_GET);
     state.DragItems.assign(2, DragItem{});
@@ -50,11 +50,12 @@ void InitialiseMainWindow() {
     state.ZoomBitmap = NewPaperSurface();
 
     state.DragItems[PAPER_ITEM] = DragItem{0, 0, ZOOM_SIZE, ZOOM_SIZE, 0};
-    CreateCanvas(state.ImageWidth, state.ImageHeight);
+    if (state.ZoomBitmap == 0 || !CreateCanvas(state.ImageWidth, state.ImageHeight)) return false;
     RefreshCanvas();
 
     state.TransparentColour = TRANSPARENT_KEY_COLOUR;
     state.ButtonDown = 0;
+    return true;
 }
 
 Handle OpenMainWindow() {
@@ -65,8 +66,13 @@ Handle OpenMainWindow() {
     return state.MainWindow;
 }
 
-LResult MainWindowHandler(Handle, MessageId message, WParam wParam, LParam) {
-    if (message == WM_INITDIALOG) InitialiseMainWindow();
-    else if (message == WM_COMMAND) DispatchCommand(LoWord(wParam));
+LResult MainWindowHandler(Handle window, MessageId message, WParam wParam, LParam) {
+    if (message == WM_INITDIALOG) {
+        // Without its canvas the editor can show nothing: the run ends before
+        // the window is shown.
+        if (!InitialiseMainWindow()) EndModal(window, MAIN_WINDOW_WITHOUT_CANVAS);
+    } else if (message == WM_COMMAND) {
+        DispatchCommand(LoWord(wParam));
+    }
     return 0;
 }

@@ -9,6 +9,8 @@
 #include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/MessageBox.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -16,6 +18,12 @@ namespace {
 void ShowRefusal(const std::string& firstLine, const std::string& secondLine) {
     ShowMessageBox(firstLine + LINE_BREAK + secondLine + LINE_BREAK + APOLOGY_LINE,
                    MESSAGE_CAPTION);
+}
+
+// The editor could not be put on the screen: no box can be relied on then.
+int Failed(const char* reason) {
+    std::fprintf(stderr, "%s\n", reason);
+    return EXIT_FAILURE;
 }
 
 } // namespace
@@ -43,6 +51,10 @@ int RunStartup() {
         return 0;
     }
 
-    RunModal(OpenMainWindow(), MainWindowHandler, nullptr);
+    const Handle window = OpenMainWindow();
+    if (window == 0) return Failed(NO_MAIN_WINDOW_ERROR);
+    std::int32_t ended = 0;
+    RunModal(window, MainWindowHandler, &ended);
+    if (ended == MAIN_WINDOW_WITHOUT_CANVAS) return Failed(NO_CANVAS_ERROR);
     return 0;
 }

@@ -39,16 +39,17 @@ void FillWhite(int x1, int y1, int x2, int y2) {
 
 } // namespace
 
-void CreateCanvas(std::int32_t width, std::int32_t height) {
+bool CreateCanvas(std::int32_t width, std::int32_t height) {
     EditingState& state = Editing();
     AddControl(state.MainWindow, CanvasControlId, KIND_GRAPHIC, "", 0, 0, VIEW_WIDTH, VIEW_HEIGHT,
                CANVAS_STYLE, 0);
+    const Handle canvas = GetControlHandle(state.MainWindow, CanvasControlId);
+    if (!SurfaceSize(canvas, nullptr, nullptr)) return false;
     AttachSurface(state.MainWindow, CanvasControlId, true);
     ClearSurface(CANVAS_FILL_COLOUR, SOLID);
-    state.OldCanvasProc =
-        SubclassControl(GetControlHandle(state.MainWindow, CanvasControlId), CanvasProc);
+    state.OldCanvasProc = SubclassControl(canvas, CanvasProc);
 
-    if (width < 0 || height < 0) return;
+    if (width < 0 || height < 0) return true;
     lastComposed.reset();
 
     // The image's pixels are read straight from its buffer: the same colours
@@ -65,6 +66,7 @@ void CreateCanvas(std::int32_t width, std::int32_t height) {
     // The paper works its squares out from the image whenever it is read, so
     // they need no drawing here; from now on it shows them.
     PutCellsOnPaper(width, height);
+    return true;
 }
 
 void RefreshCanvas() {

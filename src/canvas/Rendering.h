@@ -10,8 +10,9 @@
 
 // Adds the canvas to the main window, subclasses it with CanvasProc, keeps
 // the image's colours as loaded (RealColours) and puts the image's squares on
-// the paper. Shows nothing by itself.
-void CreateCanvas(std::int32_t width, std::int32_t height);
+// the paper. Shows nothing by itself. False, with nothing else done, when the
+// canvas or its drawing surface could not be made.
+bool CreateCanvas(std::int32_t width, std::int32_t height);
 
 // Composes the view at the current view offset in the canvas and shows it;
 // leaves the canvas the drawing target.
