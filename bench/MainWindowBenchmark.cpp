@@ -2,8 +2,8 @@
 // work it should cost a small multiple of:
 // - RefreshCanvas at five view offsets, up to the canvas's surface (the
 //   repaint on screen left out), against one memcpy of the 1200 x 950 view
-//   (BaselineMemcpyOfTheView, in SurfacesBenchmark.cpp; aim at most 3x);
-// - CreateCanvas, which builds the cell table (the paper works its squares
+//   (BaselineMemcpyOfTheView; aim at most 3x);
+// - CreateCanvas, which keeps the loaded colours (the paper works its squares
 //   out from the image when read);
 // - the whole initialisation, from the settings to the first view, against
 //   allocating and filling one view (BaselineNewViewFilled, in
@@ -11,21 +11,38 @@
 // The window services run on Qt's offscreen platform; no window is shown.
 
 #include "../tests/support/EditorSession.h"
-#include "CellBoxBaseline.h"
 
 #include "canvas/Rendering.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
 constexpr int SIDE = 500;
 
+const std::vector<Colour>& PictureColours() {
+    static const std::vector<Colour> colours = RandomPicture(SIDE, SIDE, 5);
+    return colours;
+}
+
+void BaselineMemcpyOfTheView(benchmark::State& state) {
+    const std::size_t count = std::size_t(VIEW_WIDTH) * VIEW_HEIGHT;
+    std::vector<Colour> from(count, 0x123456), to(count);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), count * sizeof(Colour));
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BaselineMemcpyOfTheView)->Unit(benchmark::kMicrosecond);
+
 void RefreshCanvasAtOffset(benchmark::State& state) {
     EditorSession session;
-    session.Open(SIDE, SIDE, baseline::PictureColours());
+    session.Open(SIDE, SIDE, PictureColours());
     Editing().DragItems[PAPER_ITEM].X = int(state.range(0));
     Editing().DragItems[PAPER_ITEM].Y = int(state.range(1));
     for (auto _ : state) {
@@ -46,10 +63,10 @@ BENCHMARK(RefreshCanvasAtOffset)
 
 void CreateCanvasOfFiveHundredSquare(benchmark::State& state) {
     EditorSession session;
-    session.Open(SIDE, SIDE, baseline::PictureColours());
+    session.Open(SIDE, SIDE, PictureColours());
     for (auto _ : state) {
         CreateCanvas(SIDE, SIDE);
-        benchmark::DoNotOptimize(Editing().Cells.data());
+        benchmark::DoNotOptimize(Editing().RealColours.data());
         benchmark::ClobberMemory();
     }
 }
@@ -63,7 +80,7 @@ void MainWindowInitialisationForFiveHundredSquare(benchmark::State& state) {
         EditingState& editing = Editing();
         editing.ImageWidth = SIDE;
         editing.ImageHeight = SIDE;
-        editing.ImageBitmap = NewBitmapSurfaceFrom(SIDE, SIDE, baseline::PictureColours().data());
+        editing.ImageBitmap = NewBitmapSurfaceFrom(SIDE, SIDE, PictureColours().data());
         OpenMainWindow();
         state.ResumeTiming();
 

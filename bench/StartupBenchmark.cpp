@@ -1,7 +1,7 @@
 // Start-up from the moment a 500 x 500 file is chosen to its first view
 // composed in the canvas: the size probe, loading the file, the main window
-// with its menu and the window's initialisation (settings, paper, view,
-// canvas, cells, first view). Beside it, allocating and filling one view of
+// with its menu and the window's initialisation (settings, paper, canvas,
+// loaded colours, first view). Beside it, allocating and filling one view of
 // 1200 x 950, the least a first picture costs. The window services run on
 // Qt's offscreen platform; no window is shown.
 
@@ -48,7 +48,7 @@ void StartupFromFileChosenToFirstView(benchmark::State& state) {
         const ProbeResult probe = ProbeImageFile(ChosenFile());
         editing.ImageWidth = probe.width;
         editing.ImageHeight = probe.height;
-        editing.ImageBitmap = LoadBitmapFile(ChosenFile(), probe.width, probe.height, 0);
+        editing.ImageBitmap = LoadBitmapFile(ChosenFile(), probe.width, probe.height);
         OpenMainWindow();
         MainWindowHandler(editing.MainWindow, WM_INITDIALOG, editing.MainWindow, 0);
         benchmark::DoNotOptimize(SurfaceScreenPixels(session->Canvas(), nullptr, nullptr));

@@ -10,7 +10,7 @@
 #include <string>
 
 void SaveCommand() {
-    if (!ChooseImageFile(0, ImageFileName, SAVE_CHOOSER) || ImageFileName.empty()) return;
+    if (!ChooseImageFile(ImageFileName, SAVE_CHOOSER) || ImageFileName.empty()) return;
     AttachSurface(Editing().ImageBitmap, 0, false);
     const WriteResult result = WriteBitmapFile(ImageFileName);
     switch (result.outcome) {

@@ -28,12 +28,12 @@ constexpr std::array<ModeItem, 5> MODE_ITEMS{{
 
 void Append(Handle menu, const char* text, Handle subMenu, std::uint32_t command,
             std::uint32_t state = MFS_UNCHECKED) {
-    AddMenuItem(menu, text, subMenu, command, state, APPEND_POSITION, 0, 0);
+    AddMenuItem(menu, text, subMenu, command, state);
 }
 
 } // namespace
 
-Handle BuildMainMenu(Handle window) {
+void BuildMainMenu(Handle window) {
     MenuBar = NewMenu(MENU_BAR);
 
     const Handle files = NewMenu(MENU_POPUP);
@@ -57,7 +57,6 @@ Handle BuildMainMenu(Handle window) {
     Append(leftButton, MENU_MODE_REAL_COLOUR_BLOCK, 0, CmdModeRealColourBlock);
 
     AttachMenu(window, MenuBar);
-    return MenuBar;
 }
 
 void SelectMouseMode(std::int32_t mode) {

@@ -8,9 +8,9 @@
 // The menu bar, once BuildMainMenu has run.
 extern Handle MenuBar;
 
-// Builds the menu tree, attaches it to the window without resizing it, and
-// returns the bar.
-Handle BuildMainMenu(Handle window);
+// Builds the menu tree into MenuBar and attaches it to the window without
+// resizing it.
+void BuildMainMenu(Handle window);
 
 // Makes `mode` the mouse mode and puts the check mark on its item alone.
 void SelectMouseMode(std::int32_t mode);

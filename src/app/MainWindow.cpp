@@ -12,7 +12,6 @@
 #include "settings/SettingsFile.h"
 #include "ui/Messages.h"
 #include "ui/dialogs/Dialogs.h"
-#include "ui/graphics/Surfaces.h"
 
 std::int32_t SettingsDialogOpen = 0;
 
@@ -42,7 +41,7 @@ void DispatchCommand(std::uint32_t id) {
 
 } // namespace
 
-void InitialiseMainWindow() {
+bool InitialiseMainWindow() {
     EditingState& state = Editing();
     BlockSizeSettings(SETTINGS_ACTION_GET);
     state.DragItems.assign(2, DragItem{});
@@ -50,15 +49,13 @@ void InitialiseMainWindow() {
     // White until CreateCanvas puts the image's squares on it.
     state.ZoomBitmap = NewPaperSurface();
 
-    state.ViewBitmap = NewBitmapSurface(VIEW_WIDTH, VIEW_HEIGHT);
-    ClearToWhite(state.ViewBitmap);
-
     state.DragItems[PAPER_ITEM] = DragItem{0, 0, ZOOM_SIZE, ZOOM_SIZE, 0};
-    CreateCanvas(state.ImageWidth, state.ImageHeight);
-    ShowFirstView();
+    if (state.ZoomBitmap == 0 || !CreateCanvas(state.ImageWidth, state.ImageHeight)) return false;
+    RefreshCanvas();
 
     state.TransparentColour = TRANSPARENT_KEY_COLOUR;
     state.ButtonDown = 0;
+    return true;
 }
 
 Handle OpenMainWindow() {
@@ -69,8 +66,13 @@ Handle OpenMainWindow() {
     return state.MainWindow;
 }
 
-LResult MainWindowHandler(Handle, MessageId message, WParam wParam, LParam) {
-    if (message == WM_INITDIALOG) InitialiseMainWindow();
-    else if (message == WM_COMMAND) DispatchCommand(LoWord(wParam));
+LResult MainWindowHandler(Handle window, MessageId message, WParam wParam, LParam) {
+    if (message == WM_INITDIALOG) {
+        // Without its canvas the editor can show nothing: the run ends before
+        // the window is shown.
+        if (!InitialiseMainWindow()) EndModal(window, MAIN_WINDOW_WITHOUT_CANVAS);
+    } else if (message == WM_COMMAND) {
+        DispatchCommand(LoWord(wParam));
+    }
     return 0;
 }

@@ -9,6 +9,8 @@
 #include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/MessageBox.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -18,12 +20,18 @@ void ShowRefusal(const std::string& firstLine, const std::string& secondLine) {
                    MESSAGE_CAPTION);
 }
 
+// The editor could not be put on the screen: no box can be relied on then.
+int Failed(const char* reason) {
+    std::fprintf(stderr, "%s\n", reason);
+    return EXIT_FAILURE;
+}
+
 } // namespace
 
 int RunStartup() {
     EditingState& state = Editing();
     state.MouseMode = MovePaper;
-    if (!ChooseImageFile(0, ImageFileName, OPEN_CHOOSER) || ImageFileName.empty()) return 0;
+    if (!ChooseImageFile(ImageFileName, OPEN_CHOOSER) || ImageFileName.empty()) return 0;
 
     const ProbeResult probe = ProbeImageFile(ImageFileName);
     if (probe.admission == Admission::TooLarge) {
@@ -37,12 +45,16 @@ int RunStartup() {
     state.ImageWidth = probe.width;
     state.ImageHeight = probe.height;
 
-    state.ImageBitmap = LoadBitmapFile(ImageFileName, state.ImageWidth, state.ImageHeight, 0);
+    state.ImageBitmap = LoadBitmapFile(ImageFileName, state.ImageWidth, state.ImageHeight);
     if (state.ImageBitmap == 0) {
         ShowRefusal(UNREADABLE_LINE_1, ImageFileName);
         return 0;
     }
 
-    RunModal(OpenMainWindow(), MainWindowHandler, nullptr);
+    const Handle window = OpenMainWindow();
+    if (window == 0) return Failed(NO_MAIN_WINDOW_ERROR);
+    std::int32_t ended = 0;
+    RunModal(window, MainWindowHandler, &ended);
+    if (ended == MAIN_WINDOW_WITHOUT_CANVAS) return Failed(NO_CANVAS_ERROR);
     return 0;
 }

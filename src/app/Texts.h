@@ -10,6 +10,8 @@ constexpr const char* UNREADABLE_LINE_1 = "La imagen bitmap no se puede leer : "
 constexpr const char* APOLOGY_LINE = "Disculpen ...";
 
 constexpr const char* MAIN_WINDOW_TITLE = "Velmora - Editor Bitmap ...";
+constexpr const char* NO_MAIN_WINDOW_ERROR = "No se pudo crear la ventana del editor.";
+constexpr const char* NO_CANVAS_ERROR = "No se pudo crear el lienzo de la ventana del editor.";
 
 constexpr const char* MENU_FILES = "Archivos";
 constexpr const char* MENU_SAVE = "Grabar";

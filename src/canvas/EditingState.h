@@ -30,15 +30,6 @@ enum MouseModeValue : std::int32_t {
     EditRealColourBlock = 4,
 };
 
-// The square of one image pixel on the paper; the end corner is exclusive.
-struct PixelCell {
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
-    std::int32_t Right = 0;
-    std::int32_t Bottom = 0;
-    Colour RealColour = 0; // the pixel's colour as loaded; never changes
-};
-
 // Something the mouse can drag. Item 0 stands for none; item 1 is the paper,
 // whose (X, Y) is the view offset.
 struct DragItem {
@@ -57,14 +48,14 @@ struct EditingState {
     std::int32_t ImageHeight = 0;
     Handle ImageBitmap = 0;
 
-    // Windows and off-screen bitmaps.
+    // The main window, the paper and the canvas's own procedure.
     Handle MainWindow = 0;
     Handle ZoomBitmap = 0;
-    Handle ViewBitmap = 0;
     WindowProc OldCanvasProc = nullptr;
 
-    // (ImageWidth + 1) x (ImageHeight + 1) cells, row by row; see CellAt.
-    std::vector<PixelCell> Cells;
+    // Each image pixel's colour as loaded, which the real-colour tools put
+    // back: ImageWidth x ImageHeight, row by row; see RealColourAt.
+    std::vector<Colour> RealColours;
     std::vector<DragItem> DragItems;
 
     // Drag and button state.
@@ -79,9 +70,11 @@ struct EditingState {
     std::int16_t BlockHeight = 0;
     Colour TransparentColour = 0;
 
-    // The cell of image pixel (i, j), for 0 <= i <= ImageWidth and
-    // 0 <= j <= ImageHeight. Does not check its arguments.
-    PixelCell& CellAt(int i, int j) { return Cells[std::size_t(j) * std::size_t(ImageWidth + 1) + std::size_t(i)]; }
+    // The loaded colour of image pixel (i, j), for 0 <= i < ImageWidth and
+    // 0 <= j < ImageHeight. Does not check its arguments.
+    Colour RealColourAt(int i, int j) const {
+        return RealColours[std::size_t(j) * std::size_t(ImageWidth) + std::size_t(i)];
+    }
 };
 
 // The one program-wide instance.

@@ -9,10 +9,10 @@
 
 namespace {
 
-bool CellsBuilt(const EditingState& state) {
+bool RealColoursKept(const EditingState& state) {
     return state.ImageWidth >= 0 && state.ImageHeight >= 0 &&
-           state.Cells.size() ==
-               std::size_t(state.ImageWidth + 1) * std::size_t(state.ImageHeight + 1);
+           state.RealColours.size() ==
+               std::size_t(state.ImageWidth) * std::size_t(state.ImageHeight);
 }
 
 bool InsideImage(const EditingState& state, const PointedPixel& pixel) {
@@ -31,7 +31,7 @@ void PaintBlock(EditingState& state, int i, int j, BlockColour colour) {
     for (int r = j; r < bottom; ++r) {
         for (int c = i; c < right; ++c) {
             PaintCell(c, r,
-                      colour == BlockColour::RealColours ? state.CellAt(c, r).RealColour
+                      colour == BlockColour::RealColours ? state.RealColourAt(c, r)
                                                          : state.TransparentColour);
         }
     }
@@ -52,7 +52,7 @@ bool InsideVisibleCanvas(Handle canvas, int x, int y) {
 
 void ApplyToolAt(Handle canvas, int x, int y) {
     EditingState& state = Editing();
-    if (!InsideVisibleCanvas(canvas, x, y) || !CellsBuilt(state)) return;
+    if (!InsideVisibleCanvas(canvas, x, y) || !RealColoursKept(state)) return;
     const PointedPixel pointed = PointedPixelAt(x, y);
     if (!InsideImage(state, pointed)) return;
     const int i = int(pointed.i), j = int(pointed.j);
@@ -61,7 +61,7 @@ void ApplyToolAt(Handle canvas, int x, int y) {
         PaintCell(i, j, state.TransparentColour);
         break;
     case EditRealColour:
-        PaintCell(i, j, state.CellAt(i, j).RealColour);
+        PaintCell(i, j, state.RealColourAt(i, j));
         break;
     case EditTransparentBlock:
         PaintBlock(state, i, j, BlockColour::Transparent);

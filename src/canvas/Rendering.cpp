@@ -14,9 +14,8 @@ namespace {
 
 // Child, visible, a one-pixel border, and the notify bit without which the
 // control would let mouse input through to its parent.
-constexpr std::uint32_t CANVAS_STYLE = 0x50800100;
+constexpr std::uint32_t CANVAS_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOTIFY;
 constexpr std::uint32_t PLAIN_COPY = 0x00CC0020;
-constexpr std::uint32_t MIX_AND = 9;
 constexpr int SOLID = 0;
 
 // The paper item of DragItems: its X and Y are the view offset.
@@ -40,71 +39,40 @@ void FillWhite(int x1, int y1, int x2, int y2) {
 
 } // namespace
 
-void DrawCellSquare(std::int32_t i, std::int32_t j, Colour colour) {
-    const PixelCell& cell = Editing().CellAt(i, j);
-    DrawBox(cell.Left, cell.Top, cell.Right, cell.Bottom, 0, GRID_COLOUR, colour, SOLID);
-}
-
-void CreateCanvas(std::int32_t width, std::int32_t height) {
+bool CreateCanvas(std::int32_t width, std::int32_t height) {
     EditingState& state = Editing();
     AddControl(state.MainWindow, CanvasControlId, KIND_GRAPHIC, "", 0, 0, VIEW_WIDTH, VIEW_HEIGHT,
                CANVAS_STYLE, 0);
+    const Handle canvas = GetControlHandle(state.MainWindow, CanvasControlId);
+    if (!SurfaceSize(canvas, nullptr, nullptr)) return false;
     AttachSurface(state.MainWindow, CanvasControlId, true);
     ClearSurface(CANVAS_FILL_COLOUR, SOLID);
-    state.OldCanvasProc =
-        SubclassControl(GetControlHandle(state.MainWindow, CanvasControlId), CanvasProc);
+    state.OldCanvasProc = SubclassControl(canvas, CanvasProc);
 
-    if (width < 0 || height < 0) return;
-    state.Cells.assign(std::size_t(width + 1) * std::size_t(height + 1), PixelCell{});
+    if (width < 0 || height < 0) return true;
     lastComposed.reset();
 
     // The image's pixels are read straight from its buffer: the same colours
     // as reading each pixel through the drawing target, without two target
-    // changes per cell.
+    // changes per pixel.
     int imageWidth = 0, imageHeight = 0;
     const Colour* image = SurfaceColours(state.ImageBitmap, &imageWidth, &imageHeight);
-    for (std::int32_t j = 0; j < height; ++j) {
-        for (std::int32_t i = 0; i < width; ++i) {
-            PixelCell& cell = state.CellAt(i, j);
-            cell.Left = CELL_SIZE * i;
-            cell.Top = CELL_SIZE * j;
-            cell.Right = CELL_SIZE * i + CELL_SIZE + 1;
-            cell.Bottom = CELL_SIZE * j + CELL_SIZE + 1;
-            const bool inside = image && i < imageWidth && j < imageHeight;
-            const Colour colour =
-                inside ? image[std::size_t(j) * std::size_t(imageWidth) + std::size_t(i)]
-                       : CLR_INVALID;
-            cell.RealColour = colour;
-        }
+    state.RealColours.assign(std::size_t(width) * std::size_t(height), CLR_INVALID);
+    for (std::int32_t j = 0; j < height && image != nullptr && j < imageHeight; ++j) {
+        const Colour* row = image + std::size_t(j) * std::size_t(imageWidth);
+        std::copy_n(row, std::min(width, imageWidth),
+                    state.RealColours.begin() + std::ptrdiff_t(j) * width);
     }
     // The paper works its squares out from the image whenever it is read, so
     // they need no drawing here; from now on it shows them.
     PutCellsOnPaper(width, height);
-}
-
-void ClearToWhite(Handle bitmap) {
-    AttachSurface(bitmap, 0, false);
-    ClearSurface(BACKGROUND_COLOUR, SOLID);
-}
-
-void ComposeView(std::int32_t x, std::int32_t y) {
-    AttachSurface(Editing().ViewBitmap, 0, false);
-    CopySurfaceAt(Editing().ZoomBitmap, 0, x, y, MIX_AND);
-    RedrawSurface();
-}
-
-void ShowFirstView() {
-    // The first view is the refresh without its clear of ViewBitmap, and the
-    // refresh composes straight into the canvas: the same pixels on the
-    // canvas, one paint, and ViewBitmap stays white, its memory untouched.
-    RefreshCanvas();
+    return true;
 }
 
 void RefreshCanvas() {
-    // The view is the paper at the view offset over white. Composing it
-    // straight into the canvas gives the canvas exactly the pixels that
-    // clearing ViewBitmap, ANDing the paper into it and copying it over would,
-    // in one pass over the canvas instead of three; ViewBitmap is not needed.
+    // The view is the paper at the view offset over white, composed straight
+    // into the canvas in one pass: white where the paper does not reach, the
+    // paper copied where it does.
     const EditingState& state = Editing();
     const Handle canvas = GetControlHandle(state.MainWindow, CanvasControlId);
     int width = 0, height = 0;
@@ -139,13 +107,9 @@ void RefreshCanvas() {
 }
 
 void PaintCell(std::int32_t i, std::int32_t j, Colour colour) {
-    const EditingState& state = Editing();
-    // The paper's square follows the image's pixel, which is set below, so
-    // both change in this one call; drawing the square on the paper, whose
-    // pixels come from the image alone, changes nothing there.
+    // The paper's square is read from the image's pixel, so setting the pixel
+    // changes both.
     lastComposed.reset(); // the next refresh shows a changed paper
-    AttachSurface(state.ZoomBitmap, 0, false);
-    DrawCellSquare(i, j, colour);
-    AttachSurface(state.ImageBitmap, 0, false);
+    AttachSurface(Editing().ImageBitmap, 0, false);
     SetSurfacePixel(i, j, colour);
 }

@@ -6,7 +6,6 @@
 #include <optional>
 
 std::string ImageFileName;
-std::string ImageFolder;
 
 namespace {
 
@@ -30,11 +29,10 @@ std::string FileNamePart(const std::string& path) {
     return at == std::string::npos ? path : path.substr(at + 1);
 }
 
-bool ChooseImageFile(Handle, std::string& fileName, std::int32_t mode) {
-    ImageFolder = FolderPart(fileName);
+bool ChooseImageFile(std::string& fileName, std::int32_t mode) {
     FileChooserRequest request;
     request.title = CHOOSER_TITLE;
-    request.initialFolder = ImageFolder;
+    request.initialFolder = FolderPart(fileName);
     request.filterDescription = CHOOSER_FILTER_NAME;
     request.filterPattern = CHOOSER_FILTER_PATTERN;
     request.proposedFileName = FileNamePart(fileName);
@@ -43,6 +41,5 @@ bool ChooseImageFile(Handle, std::string& fileName, std::int32_t mode) {
         ChooseFile(mode == OPEN_CHOOSER ? ChooserKind::Open : ChooserKind::Save, request);
     if (!chosen || chosen->empty()) return false;
     fileName = *chosen;
-    ImageFolder = FolderPart(fileName);
     return true;
 }

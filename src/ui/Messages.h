@@ -29,13 +29,13 @@ constexpr WParam SIZE_MAXIMIZED = 2;
 // Mouse-key state bits carried in wParam of the mouse messages.
 constexpr WParam MK_LBUTTON = 0x0001;
 
-// One notch of the mouse wheel.
-constexpr int WHEEL_DELTA = 120;
-
 // Virtual-key codes. Letters and digits are their upper-case ASCII codes.
 constexpr WParam VK_BACK = 0x08;
 constexpr WParam VK_TAB = 0x09;
 constexpr WParam VK_RETURN = 0x0D;
+constexpr WParam VK_SHIFT = 0x10;
+constexpr WParam VK_CONTROL = 0x11;
+constexpr WParam VK_MENU = 0x12; // Alt
 constexpr WParam VK_ESCAPE = 0x1B;
 constexpr WParam VK_SPACE = 0x20;
 constexpr WParam VK_PRIOR = 0x21; // Page Up
@@ -46,7 +46,9 @@ constexpr WParam VK_LEFT = 0x25;
 constexpr WParam VK_UP = 0x26;
 constexpr WParam VK_RIGHT = 0x27;
 constexpr WParam VK_DOWN = 0x28;
+constexpr WParam VK_INSERT = 0x2D;
 constexpr WParam VK_DELETE = 0x2E;
+constexpr WParam VK_F1 = 0x70; // F2 to F12 follow it
 
 // Parameter packing.
 constexpr std::uint16_t LoWord(std::uint32_t v) { return std::uint16_t(v & 0xFFFF); }

@@ -5,6 +5,7 @@
 // proves something when the tests run as root; without root the child keeps
 // the caller's user, and the test takes away its permissions with chmod.
 
+#include <cerrno>
 #include <functional>
 
 #include <grp.h>
@@ -18,14 +19,14 @@ inline bool RunningAsRoot() {
 }
 
 // The child's exit code (what body returned), or 128 + the signal that
-// ended it, or -1 when there was no child.
+// ended it, or -1 when there was no child or it could not be waited for.
 inline int RunInChild(const std::function<int()>& body) {
     const pid_t child = ::fork();
     if (child == 0) ::_exit(body());
     if (child < 0) return -1;
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0) {
-    }
+    while (::waitpid(child, &status, 0) < 0)
+        if (errno != EINTR) return -1; // only a signal's interruption is worth a retry
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 

@@ -75,7 +75,6 @@ class EditorSession {
         ResetSurfacesForTests();
         ResetEditingState();
         ImageFileName.clear();
-        ImageFolder.clear();
         SettingsDialogOpen = 0;
     }
 

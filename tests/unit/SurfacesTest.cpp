@@ -2,6 +2,7 @@
 // graphic control, held after every step against a model that draws one pixel
 // at a time and against the areas the control was asked to show.
 
+#include "ui/Handles.h"
 #include "ui/graphics/Surfaces.h"
 #include "ui/graphics/ComputedSurface.h"
 
@@ -139,8 +140,9 @@ TEST(Surfaces, RandomOperationsMatchAPixelByPixelModel) {
 }
 
 // What the model leaves out: refused sizes (a control may have none), a second
-// control leaving an empty target empty, and rounded corners, whose pixels are
-// free but stay inside their box and symmetric.
+// control leaving an empty target empty, a handle still in use never handed out
+// again, and rounded corners, whose pixels are free but stay inside their box
+// and symmetric.
 TEST(Surfaces, EdgesOutsideTheModel) {
     ResetSurfacesForTests();
     for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {-1, 5}, {5, -1}, {1 << 16, 1}, {30000, 30000}})
@@ -149,7 +151,10 @@ TEST(Surfaces, EdgesOutsideTheModel) {
     AttachSurface(NOTHING, 0, false);
     EXPECT_TRUE(RegisterControlSurface(DIALOG, 5, 5) && CurrentSurface() == 0);
     EXPECT_TRUE(RegisterControlSurface(BUTTON, 0, 0) && !RegisterControlSurface(NOTHING, -1, 5));
-    AttachSurface(NewBitmapSurface(25, 25), 0, false);
+    const Handle bitmap = NewBitmapSurface(25, 25);
+    SetNextHandleForTests(bitmap); // as if the count had wrapped round
+    EXPECT_NE(NewBitmapSurface(1, 1), bitmap);
+    AttachSurface(bitmap, 0, false);
     ClearSurface(0xFFFFFF, 0);
     DrawBox(2, 2, 23, 23, 100, 0, 0xFF00FF, 0);
     for (int y = 0; y < 25; ++y) // mirrored in x and in the diagonal, so also in y
@@ -205,11 +210,11 @@ TEST(Surfaces, ComputedSurfaceReadsLikeItsStoredTwin) {
             ASSERT_EQ(GetSurfacePixel(x, y), x >= 0 && y >= 0 && x < w && y < h
                                                  ? pixels[std::size_t(y * w + x)]
                                                  : CLR_INVALID);
-            ASSERT_EQ(ReadSurfaceArea(computed, x, y, w + 2, h + 2),
-                      ReadSurfaceArea(twin, x, y, w + 2, h + 2));
+            ASSERT_EQ(ReadSurfaceArea(computed, x, y, w, h), ReadSurfaceArea(twin, x, y, w, h));
         }
-        int sw = 0, sh = 0;
-        EXPECT_TRUE(SurfaceColours(computed, &sw, &sh) == nullptr && sw == w && sh == h);
+        int sw = 0, sh = 0; // an area of more pixels than the surface is refused, however placed
+        EXPECT_TRUE(SurfaceColours(computed, &sw, &sh) == nullptr && sw == w && sh == h &&
+                    ReadSurfaceArea(twin, 0, 0, w, h + 1).empty());
     }
     for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {1 << 16, 1}})
         EXPECT_EQ(NewComputedSurface(w, h, [](int, int, int, Colour*) { return 1; }), 0u);

@@ -175,8 +175,8 @@ TEST(GraphicControl, ShowsAPanByMovingWhatTheScreenShows) {
 // sub-menu's title and in an item.
 TEST(Menus, ShowAnAmpersandAsItself) {
     const Handle bar = NewMenu(MENU_BAR), sub = NewMenu(MENU_POPUP);
-    AddMenuItem(sub, "Ancho & alto", 0, 5, 0, 0, 0, 0);
-    AddMenuItem(bar, "R&D", sub, 0, 0, 0, 0, 0);
+    AddMenuItem(sub, "Ancho & alto", 0, 5, 0);
+    AddMenuItem(bar, "R&D", sub, 0, 0);
     const Handle dialog = NewDialog(UNITS_PIXELS, 0, "menu", 0, 0, 200, 100, 0, 0);
     AttachMenu(dialog, bar);
     QStringList shown; // as the menu bar draws them

@@ -112,16 +112,18 @@ void AddControl(Handle dialog, std::int32_t id, std::int32_t kind, const std::st
         rect = QRect(left, top, DialogUnitsToPixelsX(x + width) - left,
                      DialogUnitsToPixelsY(y + height) - top);
     }
-    const std::uint32_t alwaysSet = kind == KIND_GRAPHIC ? 0x5000000D : 0x50000000;
+    constexpr std::uint32_t CHILD = WS_CHILD | WS_VISIBLE;
+    const std::uint32_t alwaysSet = kind == KIND_GRAPHIC ? CHILD | SS_OWNERDRAW : CHILD;
     if (style == 0) {
         switch (kind) {
-        case KIND_BUTTON: style = 0x50010000; break;
+        case KIND_BUTTON: style = CHILD | WS_TABSTOP | BS_PUSHBUTTON; break;
         case KIND_EDIT:
-            style = 0x50810080 & ~WS_BORDER;
+            // A sunken edge instead of a border.
+            style = CHILD | WS_TABSTOP | ES_AUTOHSCROLL;
             extendedStyle |= WS_EX_CLIENTEDGE;
             break;
-        case KIND_GRAPHIC: style = 0x5001000D; break;
-        default: style = 0x50000000; break;
+        case KIND_GRAPHIC: style = CHILD | WS_TABSTOP | SS_OWNERDRAW; break;
+        default: style = CHILD; break;
         }
     }
     style |= alwaysSet;
@@ -137,7 +139,6 @@ void AddControl(Handle dialog, std::int32_t id, std::int32_t kind, const std::st
     ControlRecord& record = AddControlRecord(handle);
     record.dialog = dialog;
     record.id = id;
-    record.kind = kind;
     record.widget = widget;
     record.procedure = DefaultControlProc;
 
@@ -220,5 +221,3 @@ void SetFocusControl(Handle control) {
     // click on it does; otherwise the keys would still go to the other one.
     if (!input->window()->isActiveWindow()) input->window()->activateWindow();
 }
-
-bool IsLiveWindow(Handle window) { return FindDialog(window) || FindControl(window); }

@@ -45,6 +45,3 @@ LResult CallWindowProc(WindowProc procedure, Handle window, MessageId message, W
 // (which also activates the control's window).
 Handle GetFocusControl();
 void SetFocusControl(Handle control);
-
-// True while the handle names a dialog or a control that has not been ended.
-bool IsLiveWindow(Handle window);

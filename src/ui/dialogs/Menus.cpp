@@ -98,7 +98,7 @@ Handle NewMenu(std::int32_t kind) {
 }
 
 void AddMenuItem(Handle menu, const std::string& text, Handle subMenu, std::uint32_t commandId,
-                 std::uint32_t state, std::int32_t, std::uint32_t, std::uint32_t) {
+                 std::uint32_t state) {
     MenuRecord* record = FindMenu(menu);
     if (!record) return;
     QWidget* target = record->bar ? static_cast<QWidget*>(record->bar.data())

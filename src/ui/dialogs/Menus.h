@@ -11,11 +11,10 @@
 // MENU_BAR or MENU_POPUP.
 Handle NewMenu(std::int32_t kind);
 
-// Appends (position -1) an item: a command (id, state), a sub-menu title
-// (subMenu), or a separator (text exactly "-", whatever the id and state).
+// Appends an item: a command (id, state), a sub-menu title (subMenu), or a
+// separator (text exactly "-", whatever the id and state).
 void AddMenuItem(Handle menu, const std::string& text, Handle subMenu, std::uint32_t commandId,
-                 std::uint32_t state, std::int32_t position, std::uint32_t itemData,
-                 std::uint32_t flags);
+                 std::uint32_t state);
 
 // Gives a dialog its menu bar, at the top of its client area, without
 // resizing the window.

@@ -9,8 +9,7 @@ namespace {
 std::function<void(const std::string&, const std::string&)> watcher;
 }
 
-int ShowMessageBox(const std::string& utf8Text, const std::string& utf8Caption,
-                   std::uint32_t /*flags*/) {
+void ShowMessageBox(const std::string& utf8Text, const std::string& utf8Caption) {
     if (watcher) watcher(utf8Text, utf8Caption);
     QMessageBox box;
     box.setWindowTitle(
@@ -23,7 +22,6 @@ int ShowMessageBox(const std::string& utf8Text, const std::string& utf8Caption,
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     RunUntilFinished(box);
-    return IDOK;
 }
 
 void WatchMessageBoxesForTests(std::function<void(const std::string&, const std::string&)> watch) {

@@ -1,5 +1,8 @@
 #include "ui/dialogs/Registry.h"
 
+#include "ui/Handles.h"
+#include "ui/graphics/Surfaces.h"
+
 #include <map>
 #include <memory>
 
@@ -43,7 +46,6 @@ ControlRecord* FindControlByWidget(const QWidget* widget) {
 DialogRecord& AddDialogRecord(Handle handle) {
     auto& slot = dialogs[handle];
     slot = std::make_unique<DialogRecord>();
-    slot->handle = handle;
     return *slot;
 }
 
@@ -56,9 +58,16 @@ ControlRecord& AddControlRecord(Handle handle) {
 
 void RemoveDialogRecords(Handle dialog) {
     for (auto it = controls.begin(); it != controls.end();) {
-        it = it->second->dialog == dialog ? controls.erase(it) : std::next(it);
+        if (it->second->dialog != dialog) {
+            ++it;
+            continue;
+        }
+        // A graphic control's surface is kept under its handle, which
+        // therefore stays in use.
+        if (!SurfaceSize(it->first, nullptr, nullptr)) ReleaseHandle(it->first);
+        it = controls.erase(it);
     }
-    dialogs.erase(dialog);
+    if (dialogs.erase(dialog) != 0) ReleaseHandle(dialog);
 }
 
 void ForEachControlRecord(void (*visit)(ControlRecord&, void*), void* context) {

@@ -13,7 +13,6 @@ class QEventLoop;
 class DialogWindow;
 
 struct DialogRecord {
-    Handle handle = 0;
     Handle owner = 0;
     std::int32_t units = 0;
     std::uint32_t style = 0;
@@ -30,7 +29,6 @@ struct ControlRecord {
     Handle handle = 0;
     Handle dialog = 0;
     std::int32_t id = 0;
-    std::int32_t kind = 0;
     QPointer<QWidget> widget;
     WindowProc procedure = nullptr;
     std::int32_t font = 1;
@@ -48,7 +46,8 @@ DialogRecord* FindDialogRecord(Handle dialog);
 DialogRecord& AddDialogRecord(Handle handle);
 ControlRecord& AddControlRecord(Handle handle);
 
-// Forgets a dialog and its controls; the dialog's widget is the caller's.
+// Forgets a dialog and its controls, and gives their handles back; the
+// dialog's widget is the caller's.
 void RemoveDialogRecords(Handle dialog);
 
 void ForEachControlRecord(void (*visit)(ControlRecord&, void*), void* context);

@@ -1,6 +1,6 @@
 #pragma once
-// Window styles, control kinds and notification codes of the dialog services,
-// with the values the program's callers pass.
+// Window styles, control kinds and notification codes of the dialog services.
+// The styles are the Windows API's, by its names and with its values.
 
 #include <cstdint>
 
@@ -9,6 +9,7 @@ constexpr std::uint32_t WS_POPUP = 0x80000000;
 constexpr std::uint32_t WS_CHILD = 0x40000000;
 constexpr std::uint32_t WS_MINIMIZE = 0x20000000;
 constexpr std::uint32_t WS_VISIBLE = 0x10000000;
+constexpr std::uint32_t WS_CLIPSIBLINGS = 0x04000000;
 constexpr std::uint32_t WS_MAXIMIZE = 0x01000000;
 constexpr std::uint32_t WS_BORDER = 0x00800000;
 constexpr std::uint32_t WS_DLGFRAME = 0x00400000;
@@ -23,7 +24,6 @@ constexpr std::uint32_t DS_ABSALIGN = 0x01;
 constexpr std::uint32_t DS_SYSMODAL = 0x02;
 constexpr std::uint32_t DS_SETFONT = 0x40;
 constexpr std::uint32_t DS_MODALFRAME = 0x80;
-constexpr std::uint32_t DS_NOIDLEMSG = 0x100;
 constexpr std::uint32_t DS_CENTER = 0x800;
 constexpr std::uint32_t DS_NOFAILCREATE = 0x10;
 constexpr std::uint32_t DS_3DLOOK = 0x04;
@@ -32,15 +32,18 @@ constexpr std::uint32_t WS_EX_TOPMOST = 0x00000008;
 constexpr std::uint32_t WS_EX_CLIENTEDGE = 0x00000200;
 constexpr std::uint32_t WS_EX_CONTROLPARENT = 0x00010000;
 
-// Edit-box and static-control styles.
+// Edit-box, static-control and button styles.
 constexpr std::uint32_t ES_CENTER = 0x0001;
 constexpr std::uint32_t ES_RIGHT = 0x0002;
 constexpr std::uint32_t ES_AUTOHSCROLL = 0x0080;
 constexpr std::uint32_t ES_NUMBER = 0x2000;
+constexpr std::uint32_t SS_OWNERDRAW = 0x000D; // a type, not a bit: the program draws it
 constexpr std::uint32_t SS_NOTIFY = 0x0100;
+constexpr std::uint32_t BS_PUSHBUTTON = 0x0000;
 
 // The default style of a dialog, and the position that asks for centring.
-constexpr std::uint32_t DEFAULT_DIALOG_STYLE = 0x80C000D4;
+constexpr std::uint32_t DEFAULT_DIALOG_STYLE =
+    WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
 constexpr std::int32_t CENTRED = std::int32_t(0x80000000);
 
 // Units of a dialog's coordinates.
@@ -60,12 +63,11 @@ constexpr std::uint16_t EN_SETFOCUS = 0x0100;
 constexpr std::uint16_t EN_KILLFOCUS = 0x0200;
 constexpr std::uint16_t EN_CHANGE = 0x0300;
 
-// Menu kinds, item states and the add-item flags.
+// Menu kinds and item states.
 constexpr std::int32_t MENU_BAR = 0;
 constexpr std::int32_t MENU_POPUP = 1;
 constexpr std::uint32_t MFS_CHECKED = 0x0008;
 constexpr std::uint32_t MFS_UNCHECKED = 0x0000;
-constexpr std::int32_t APPEND_POSITION = -1;
 
 // Mouse pointer shapes.
 enum PointerShape : std::int32_t {

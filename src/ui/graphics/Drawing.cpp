@@ -37,8 +37,6 @@ void ClearSurface(Colour colour, int fillStyle) {
             }
         }
     }
-    target->lastX = 0;
-    target->lastY = 0;
     MarkAllDrawn(*target);
 }
 
@@ -53,8 +51,6 @@ void SetSurfacePixel(double x, double y, Colour colour) {
         SettlePixels(*target);
         target->row(py)[px] = ink;
     }
-    target->lastX = px;
-    target->lastY = py;
     MarkDrawn(*target, PixelRect{px, py, px + 1, py + 1});
 }
 

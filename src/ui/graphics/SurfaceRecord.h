@@ -31,8 +31,9 @@ constexpr Colour SwapRedAndBlue(Colour c) {
 constexpr Colour WINDOW_TEXT_COLOUR = 0x000000;
 constexpr Colour FACE_COLOUR = 0xF0F0F0;
 
-// Bounds that keep every size computation well inside 32-bit ints and a
-// surface's buffer within half a gigabyte.
+// The longest side of any surface, which keeps a coordinate plus a side, or a
+// side times a side, inside 32-bit ints. (What bounds a stored surface's
+// buffer is its pixel count: MAX_PIXELS in Surfaces.cpp.)
 constexpr int MAX_SIDE = 1 << 15;
 
 // An area of pixels, right and bottom exclusive; empty when it covers none.
@@ -56,8 +57,6 @@ struct SurfaceRecord {
     int height = 0;
     bool deferred = true;
     PixelRect dirty; // drawn since last shown
-    int lastX = 0;   // the point last drawn or cleared to
-    int lastY = 0;
     Colour foreground = WINDOW_TEXT_COLOUR;
     Colour background = FACE_COLOUR;
     // width * height in the surface's layout, never reallocated

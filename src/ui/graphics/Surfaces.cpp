@@ -13,6 +13,7 @@ using graphics::SurfaceRecord;
 namespace {
 
 using graphics::MAX_SIDE;
+// A stored surface's buffer stays within half a gigabyte (4 bytes a pixel).
 constexpr std::int64_t MAX_PIXELS = std::int64_t(1) << 27;
 
 std::unordered_map<Handle, std::unique_ptr<SurfaceRecord>> registry;
@@ -176,6 +177,8 @@ std::vector<Colour> ReadSurfaceArea(Handle surface, int x, int y, int width, int
     const auto found = registry.find(surface);
     if (found == registry.end() || width < 1 || height < 1) return {};
     const SurfaceRecord& record = *found->second;
+    // The answer never takes more memory than the surface's own pixels would.
+    if (std::int64_t(width) * height > std::int64_t(record.width) * record.height) return {};
     std::vector<Colour> area(std::size_t(width) * std::size_t(height), CLR_INVALID);
     if (record.computed()) {
         // The part of each row inside the surface, from its rule.

@@ -57,7 +57,7 @@ const std::uint32_t* SurfaceScreenPixels(Handle control, int* width, int* height
 
 // The colours of the width x height area whose top-left pixel is (x, y), row
 // by row, CLR_INVALID where the area leaves the surface; empty for a handle
-// that names no surface. Reads any surface without making it the target, in
+// that names no surface and for an area of more pixels than the surface has. Reads any surface without making it the target, in
 // the 0x00BBGGRR layout whatever the surface keeps inside.
 std::vector<Colour> ReadSurfaceArea(Handle surface, int x, int y, int width, int height);
 
