@@ -3,7 +3,7 @@
 // settings file all come through here. Only a regular file, or a link to one,
 // is ever opened, and never for longer than a read of it takes: a pipe, a
 // device or a folder chosen by mistake is refused at once, never waited on.
-// A port to another system replaces FileReadPosix.cpp.
+// Each system has its own FileRead*.cpp.
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // Replacing a file's whole content, so that a failed replacement leaves the
 // old content whole. The writes of the image and of the settings file go
-// through here; a port to another system replaces FileReplacePosix.cpp.
+// through here. Each system has its own FileReplace*.cpp.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,6 +21,8 @@ struct FileReplaceResult {
 // can be made there but the existing file is writable, the file is rewritten
 // in place and, should that fail, given back its old content. On failure the
 // temporary file is removed and the old file keeps its content. A file that
-// exists but may not be written is refused, as is a folder.
+// exists but may not be written is refused, as is a folder. A device or a
+// pipe is simply written on POSIX; Windows refuses it, and a link to nothing,
+// having no way to write a pipe or a port without waiting on it.
 FileReplaceResult ReplaceFileContents(const std::filesystem::path& path, const std::uint8_t* bytes,
                                       std::size_t size);
