@@ -2,6 +2,8 @@
 // The settings dialog's controls and layout, in dialog units; its texts are
 // in SettingsTexts.h.
 
+#include "ui/dialogs/Styles.h"
+
 #include <cstdint>
 
 constexpr const char* SETTINGS_FONT_FACE = "MS Sans Serif";
@@ -15,8 +17,9 @@ constexpr std::int32_t HeightField = 17005;
 constexpr std::int32_t ExitButton = 17006;
 
 // Visible child, tab stop, digits only, centred text, with a border.
-constexpr std::uint32_t FIELD_STYLE = 0x50812001;
-constexpr std::uint32_t FIELD_EXTENDED_STYLE = 0x200;
+constexpr std::uint32_t FIELD_STYLE =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_CENTER;
+constexpr std::uint32_t FIELD_EXTENDED_STYLE = WS_EX_CLIENTEDGE;
 
 struct ControlLayout {
     std::int32_t id;

@@ -28,6 +28,10 @@ constexpr WParam SIZE_MAXIMIZED = 2;
 
 // Mouse-key state bits carried in wParam of the mouse messages.
 constexpr WParam MK_LBUTTON = 0x0001;
+constexpr WParam MK_RBUTTON = 0x0002;
+constexpr WParam MK_SHIFT = 0x0004;
+constexpr WParam MK_CONTROL = 0x0008;
+constexpr WParam MK_MBUTTON = 0x0010;
 
 // Virtual-key codes. Letters and digits are their upper-case ASCII codes.
 constexpr WParam VK_BACK = 0x08;

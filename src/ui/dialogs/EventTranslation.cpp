@@ -5,17 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-constexpr WParam MK_RBUTTON = 0x0002;
-constexpr WParam MK_SHIFT = 0x0004;
-constexpr WParam MK_CONTROL = 0x0008;
-constexpr WParam MK_MBUTTON = 0x0010;
-} // namespace
-
 WParam VirtualKeyFromQtKey(int qtKey) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return WParam('0' + (qtKey - Qt::Key_0));
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return WParam('A' + (qtKey - Qt::Key_A));
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return WParam(0x70 + (qtKey - Qt::Key_F1));
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return WParam(VK_F1 + (qtKey - Qt::Key_F1));
     switch (qtKey) {
     case Qt::Key_Backspace: return VK_BACK;
     case Qt::Key_Tab:
@@ -33,10 +26,10 @@ WParam VirtualKeyFromQtKey(int qtKey) {
     case Qt::Key_Right: return VK_RIGHT;
     case Qt::Key_Down: return VK_DOWN;
     case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Insert: return 0x2D;
-    case Qt::Key_Shift: return 0x10;
-    case Qt::Key_Control: return 0x11;
-    case Qt::Key_Alt: return 0x12;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Shift: return VK_SHIFT;
+    case Qt::Key_Control: return VK_CONTROL;
+    case Qt::Key_Alt: return VK_MENU;
     default: return 0;
     }
 }
