@@ -220,8 +220,6 @@ const SettingsPlace PLACES[] = {
     {"unreadableFile", SMALL, 0222, 0777, true, 3, "", Nowhere},
     {"folderInItsPlace", "<folder>", 0, 0755, false, 3, "", Nowhere},
     {"pipeInItsPlace", "<pipe>", 0, 0755, false, 3, "", Nowhere},
-    {"deviceInItsPlace", "->/dev/zero", 0, 0755, false, 3, "", Nowhere},
-    {"linkToNothingInItsPlace", "->nada.ini", 0, 0755, false, 3, "", Nowhere},
     {"overOneMebibyte", OVERLONG, 0644, 0755, false, 7, "", Nowhere}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Places, SettingsPlaces, testing::ValuesIn(PLACES),

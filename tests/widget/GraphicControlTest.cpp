@@ -35,16 +35,12 @@ Handle GraphicDialog(std::uint32_t border) {
 
 // Every pixel of the control's client area on the screen is as on its surface.
 bool OnScreen(Handle dialog, QWidget& client) {
-    const Handle control = GetControlHandle(dialog, 7);
-    int width = 0, height = 0;
-    SurfaceSize(control, &width, &height);
-    const std::vector<Colour> px = ReadSurfaceArea(control, 0, 0, width, height);
+    const std::vector<Colour> px = ReadSurfaceArea(GetControlHandle(dialog, 7), 0, 0, W, H);
     const QPoint at = client.mapTo(client.window(), QPoint(0, 0));
     QWindow* window = client.window()->windowHandle();
-    const QImage screen =
-        window->screen()->grabWindow(window->winId(), at.x(), at.y(), width, height).toImage();
-    for (int k = 0; k < width * height; ++k)
-        if (screen.pixel(k % width, k / width) != qRgb(RedOf(px[k]), GreenOf(px[k]), BlueOf(px[k])))
+    const QImage screen = window->screen()->grabWindow(window->winId(), at.x(), at.y(), W, H).toImage();
+    for (int k = 0; k < W * H; ++k)
+        if (screen.pixel(k % W, k / W) != qRgb(RedOf(px[k]), GreenOf(px[k]), BlueOf(px[k])))
             return false;
     return true;
 }
@@ -133,13 +129,10 @@ TEST(GraphicControl, ShowsAPanByMovingWhatTheScreenShows) {
                     SetSurfacePixel(x, y, now[y * W + x]);
                 }
         };
-        const auto settled = [&] { // every turn's work done: the moves shown, the paints made
-            for (int turn = 0; turn < 3; ++turn)
-                QCoreApplication::processEvents();
-        };
         const auto expectPaint = [&](const QRegion& region, const char* what) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return OnScreen(dialog, *c); }, 3000)) << what;
-            settled();
+            for (int turn = 0; turn < 3; ++turn) // every turn's work done: moves shown, paints made
+                QCoreApplication::processEvents();
             EXPECT_EQ(painted, region) << what;
             painted = QRegion();
         };
@@ -161,10 +154,10 @@ TEST(GraphicControl, ShowsAPanByMovingWhatTheScreenShows) {
         AttachSurface(dialog, 7, true);
         move(3, 3), RedrawSurfaceMoved(3, 3);
         expectPaint(c->rect(), "a move while a paint is due");
-        move(W, 0), RedrawSurfaceMoved(W, 0);
-        expectPaint(c->rect(), "a move as wide as the control");
-        move(0, -H - 1), RedrawSurfaceMoved(0, -H - 1);
-        expectPaint(c->rect(), "a move taller than the control");
+        for (const QPoint large : {QPoint(W, 0), QPoint(0, -H - 1)}) {
+            move(large.x(), large.y()), RedrawSurfaceMoved(large.x(), large.y());
+            expectPaint(c->rect(), "a move at least as large as the control");
+        }
         c->removeEventFilter(&spy);
         EndModal(dialog, 0);
     };
