@@ -11,6 +11,8 @@
 #include <QFont>
 #include <QMessageBox>
 
+#include <list>
+
 void QtBackend::RunLocalLoop(void** running) {
     QEventLoop loop;
     *running = &loop;
@@ -20,19 +22,30 @@ void QtBackend::RunLocalLoop(void** running) {
 
 void QtBackend::QuitLocalLoop(void* running) { static_cast<QEventLoop*>(running)->quit(); }
 
+namespace {
+// The fonts made and not released; kept until the process ends, as the
+// dialogs' own font is.
+std::list<QFont>& Fonts() {
+    static std::list<QFont> fonts;
+    return fonts;
+}
+} // namespace
+
 void* QtBackend::MakeFont(const BackendFont& spec) {
-    auto* font = new QFont(QString::fromStdString(spec.face));
+    QFont& font = Fonts().emplace_back(QString::fromStdString(spec.face));
     // A missing face falls back to the nearest sans-serif face installed.
-    font->setStyleHint(QFont::SansSerif);
-    font->setPixelSize(spec.pixelSize);
-    font->setBold(spec.bold);
-    font->setItalic(spec.italic);
-    font->setUnderline(spec.underline);
-    font->setStrikeOut(spec.strikeOut);
-    return font;
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(spec.pixelSize);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeOut);
+    return &font;
 }
 
-void QtBackend::ReleaseFont(void* font) { delete static_cast<QFont*>(font); }
+void QtBackend::ReleaseFont(void* font) {
+    Fonts().remove_if([font](const QFont& made) { return &made == font; });
+}
 
 void QtBackend::ShowMessageBox(const std::string& text, const std::string& caption) {
     QMessageBox box;
