@@ -11,3 +11,6 @@ LResult SendControlMessage(Handle control, MessageId message, WParam wParam, LPa
 
 // WM_COMMAND from a control to its dialog.
 void NotifyDialog(Handle control, std::uint16_t code);
+
+// The window procedure every control starts with.
+LResult DefaultControlProc(Handle window, MessageId message, WParam wParam, LParam lParam);

@@ -1,60 +1,29 @@
 #include "ui/dialogs/Dialogs.h"
 
+#include "ui/Backend.h"
 #include "ui/Handles.h"
-#include "ui/dialogs/ControlWidgets.h"
-#include "ui/dialogs/DialogFonts.h"
+#include "ui/Messages.h"
+#include "ui/dialogs/DialogMessages.h"
 #include "ui/dialogs/DialogUnits.h"
-#include "ui/dialogs/DialogWindow.h"
-#include "ui/dialogs/FocusTracking.h"
-#include "ui/dialogs/GraphicControl.h"
+#include "ui/dialogs/FontTable.h"
+#include "ui/dialogs/Fonts.h"
 #include "ui/dialogs/Registry.h"
+#include "ui/dialogs/StyleRules.h"
 #include "ui/dialogs/Styles.h"
+#include "ui/dialogs/SurfaceHooks.h"
 #include "ui/graphics/Surfaces.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QScreen>
+#include <algorithm>
 
 namespace {
 
-std::uint32_t NormaliseDialogStyle(std::uint32_t style, bool centred, bool owned) {
-    if (style == 0) style = DEFAULT_DIALOG_STYLE;
-    style |= DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
-    style &= ~(WS_VISIBLE | DS_SYSMODAL);
-    if (centred) style |= DS_CENTER;
-    if (style & WS_CHILD) {
-        style &= ~(WS_POPUP | DS_ABSALIGN);
-        if (!owned) style = (style & ~WS_CHILD) | WS_POPUP;
-    }
-    return style;
-}
-
-Qt::WindowFlags WindowFlagsFor(std::uint32_t style, std::uint32_t extendedStyle) {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
-    if ((style & WS_CAPTION) == WS_CAPTION) flags |= Qt::WindowTitleHint;
-    if (style & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (style & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
-    if (style & WS_MAXIMIZEBOX) flags |= Qt::WindowMaximizeButtonHint;
-    if (extendedStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
-    return flags;
-}
-
-QPoint OwnerOrigin(Handle owner) {
+// The screen position of the owner's client area; the origin without one.
+void OwnerOrigin(UiBackend& backend, Handle owner, int* x, int* y) {
     const DialogRecord* record = FindDialog(owner);
-    if (!record || !record->window) return QPoint(0, 0);
-    return record->window->clientArea()->mapToGlobal(QPoint(0, 0));
-}
-
-QPoint CentredOnWorkArea(QSize size) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return QPoint(0, 0);
-    const QRect area = screen->availableGeometry();
-    const int left = (area.left() + area.left() + area.width() - size.width()) / 2;
-    const int top = (area.top() + area.top() + area.height() - size.height()) / 2;
-    return QPoint(std::max(left, 0), std::max(top, 0));
+    const BackendRect origin = record && record->window ? backend.ClientOrigin(record->window)
+                                                        : BackendRect{};
+    *x = origin.x;
+    *y = origin.y;
 }
 
 void EnsureSurfaceHooks() {
@@ -68,30 +37,33 @@ void EnsureSurfaceHooks() {
 Handle NewDialog(std::int32_t units, Handle owner, const std::string& title, std::int32_t x,
                  std::int32_t y, std::int32_t width, std::int32_t height, std::uint32_t style,
                  std::uint32_t extendedStyle) {
-    if (!QApplication::instance()) return 0;
+    UiBackend* backend = CurrentUiBackend();
+    if (!backend) return 0;
     if (!FindDialog(owner)) owner = 0;
     const bool centred = x == CENTRED || y == CENTRED;
     style = NormaliseDialogStyle(style, centred, owner != 0);
 
     const bool inDialogUnits = units == UNITS_DIALOG;
-    const QSize size = inDialogUnits
-                           ? QSize(DialogUnitsToPixelsX(width), DialogUnitsToPixelsY(height))
-                           : QSize(width, height);
-    if (size.width() < 0 || size.height() < 0) return 0;
+    const int pixelWidth = inDialogUnits ? DialogUnitsToPixelsX(width) : width;
+    const int pixelHeight = inDialogUnits ? DialogUnitsToPixelsY(height) : height;
+    if (pixelWidth < 0 || pixelHeight < 0) return 0;
 
     const Handle handle = NewHandle();
-    auto* window = new DialogWindow(handle);
-    window->setWindowFlags(WindowFlagsFor(style, extendedStyle));
-    window->setWindowTitle(QString::fromStdString(title));
-    window->setFont(DialogFont());
-    window->setClientSize(size);
-    if (!(style & WS_THICKFRAME)) window->setFixedSize(size);
-
-    QPoint position = (style & DS_CENTER) ? CentredOnWorkArea(size)
-                      : inDialogUnits ? OwnerOrigin(owner) + QPoint(DialogUnitsToPixelsX(x),
-                                                                    DialogUnitsToPixelsY(y))
-                                      : OwnerOrigin(owner) + QPoint(x, y);
-    window->move(position);
+    void* window = backend->CreateDialogWindow(handle, title, style, extendedStyle, pixelWidth,
+                                               pixelHeight, BackendFontOf(DIALOG_FONT));
+    if (!window) {
+        ReleaseHandle(handle);
+        return 0;
+    }
+    int left = 0, top = 0;
+    if (style & DS_CENTER) {
+        CentredOnWorkArea(backend->WorkArea(), pixelWidth, pixelHeight, &left, &top);
+    } else {
+        OwnerOrigin(*backend, owner, &left, &top);
+        left += inDialogUnits ? DialogUnitsToPixelsX(x) : x;
+        top += inDialogUnits ? DialogUnitsToPixelsY(y) : y;
+    }
+    backend->MoveDialogWindow(window, left, top);
 
     DialogRecord& record = AddDialogRecord(handle);
     record.owner = owner;
@@ -104,37 +76,24 @@ Handle NewDialog(std::int32_t units, Handle owner, const std::string& title, std
 void AddControl(Handle dialog, std::int32_t id, std::int32_t kind, const std::string& text,
                 std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                 std::uint32_t style, std::uint32_t extendedStyle) {
+    UiBackend* backend = CurrentUiBackend();
     DialogRecord* owner = FindDialog(dialog);
-    if (!owner || !owner->window) return;
-    QRect rect(x, y, width, height);
+    if (!backend || !owner || !owner->window) return;
+    BackendRect area{x, y, width, height};
     if (owner->units == UNITS_DIALOG) {
         const int left = DialogUnitsToPixelsX(x), top = DialogUnitsToPixelsY(y);
-        rect = QRect(left, top, DialogUnitsToPixelsX(x + width) - left,
-                     DialogUnitsToPixelsY(y + height) - top);
+        area = BackendRect{left, top, DialogUnitsToPixelsX(x + width) - left,
+                           DialogUnitsToPixelsY(y + height) - top};
     }
-    constexpr std::uint32_t CHILD = WS_CHILD | WS_VISIBLE;
-    const std::uint32_t alwaysSet = kind == KIND_GRAPHIC ? CHILD | SS_OWNERDRAW : CHILD;
-    if (style == 0) {
-        switch (kind) {
-        case KIND_BUTTON: style = CHILD | WS_TABSTOP | BS_PUSHBUTTON; break;
-        case KIND_EDIT:
-            // A sunken edge instead of a border.
-            style = CHILD | WS_TABSTOP | ES_AUTOHSCROLL;
-            extendedStyle |= WS_EX_CLIENTEDGE;
-            break;
-        case KIND_GRAPHIC: style = CHILD | WS_TABSTOP | SS_OWNERDRAW; break;
-        default: style = CHILD; break;
-        }
-    }
-    style |= alwaysSet;
+    style = NormaliseControlStyle(kind, style, &extendedStyle);
 
     const Handle handle = NewHandle();
-    QWidget* widget = MakeControlWidget(handle, kind, QString::fromStdString(text), style,
-                                        extendedStyle, owner->window->clientArea());
-    if (!widget) return;
-    widget->setGeometry(rect);
-    widget->setFont(DialogFont());
-    widget->show();
+    void* widget = backend->CreateControl(handle, kind, text, style, extendedStyle, owner->window,
+                                          area, BackendFontOf(DIALOG_FONT));
+    if (!widget) {
+        ReleaseHandle(handle);
+        return;
+    }
 
     ControlRecord& record = AddControlRecord(handle);
     record.dialog = dialog;
@@ -146,8 +105,8 @@ void AddControl(Handle dialog, std::int32_t id, std::int32_t kind, const std::st
         EnsureSurfaceHooks();
         const int border = (style & WS_BORDER) ? 1 : 0;
         // The first graphic control becomes the drawing target when there is none.
-        RegisterControlSurface(handle, std::max(0, rect.width() - 2 * border),
-                               std::max(0, rect.height() - 2 * border));
+        RegisterControlSurface(handle, std::max(0, area.width - 2 * border),
+                               std::max(0, area.height - 2 * border));
     }
 }
 
@@ -157,31 +116,25 @@ Handle GetControlHandle(Handle dialog, std::int32_t id) {
 }
 
 std::string GetControlText(Handle window) {
+    UiBackend* backend = CurrentUiBackend();
+    if (!backend) return {};
     if (const DialogRecord* dialog = FindDialog(window)) {
-        return dialog->window ? dialog->window->windowTitle().toStdString() : std::string();
+        return dialog->window ? backend->DialogTitle(dialog->window) : std::string();
     }
     const ControlRecord* record = FindControl(window);
     if (!record || !record->widget) return {};
-    if (auto* edit = qobject_cast<QLineEdit*>(record->widget)) return edit->text().toStdString();
-    if (auto* label = qobject_cast<QLabel*>(record->widget)) return label->text().toStdString();
-    if (auto* button = qobject_cast<QAbstractButton*>(record->widget)) {
-        return button->text().toStdString();
-    }
-    return record->widget->windowTitle().toStdString();
+    return backend->ControlText(record->widget);
 }
 
 void SetControlText(Handle window, const std::string& text) {
-    const QString value = QString::fromStdString(text);
+    UiBackend* backend = CurrentUiBackend();
+    if (!backend) return;
     if (const DialogRecord* dialog = FindDialog(window)) {
-        if (dialog->window) dialog->window->setWindowTitle(value);
+        if (dialog->window) backend->SetDialogTitle(dialog->window, text);
         return;
     }
     const ControlRecord* record = FindControl(window);
-    if (!record || !record->widget) return;
-    if (auto* edit = qobject_cast<QLineEdit*>(record->widget)) edit->setText(value);
-    else if (auto* label = qobject_cast<QLabel*>(record->widget)) label->setText(value);
-    else if (auto* button = qobject_cast<QAbstractButton*>(record->widget)) button->setText(value);
-    else record->widget->setWindowTitle(value);
+    if (record && record->widget) backend->SetControlText(record->widget, text);
 }
 
 WindowProc SubclassControl(Handle control, WindowProc procedure) {
@@ -197,27 +150,19 @@ LResult CallWindowProc(WindowProc procedure, Handle window, MessageId message, W
     return procedure ? procedure(window, message, wParam, lParam) : 0;
 }
 
-namespace {
-QPointer<QWidget> focusDuringDeactivation;
-}
-
-void SetFocusDuringDeactivation(QWidget* widget) { focusDuringDeactivation = widget; }
-
-Handle GetFocusControl() {
-    QWidget* focused =
-        focusDuringDeactivation ? focusDuringDeactivation.data() : QApplication::focusWidget();
-    for (QWidget* w = focused; w; w = w->parentWidget()) {
-        if (const ControlRecord* record = FindControlByWidget(w)) return record->handle;
-    }
+LResult DefaultControlProc(Handle window, MessageId message, WParam, LParam) {
+    // A graphic control takes the keyboard focus when it is clicked.
+    if (message == WM_LBUTTONDOWN) SetFocusControl(window);
     return 0;
 }
 
+Handle GetFocusControl() {
+    UiBackend* backend = CurrentUiBackend();
+    return backend ? backend->FocusedControl() : 0;
+}
+
 void SetFocusControl(Handle control) {
+    UiBackend* backend = CurrentUiBackend();
     const ControlRecord* record = FindControl(control);
-    if (!record || !record->widget) return;
-    QWidget* input = InputWidget(record->widget);
-    input->setFocus(Qt::OtherFocusReason);
-    // Focus on a control of an inactive window activates that window, as a
-    // click on it does; otherwise the keys would still go to the other one.
-    if (!input->window()->isActiveWindow()) input->window()->activateWindow();
+    if (backend && record && record->widget) backend->FocusControl(record->widget);
 }

@@ -1,16 +1,12 @@
 #include "ui/dialogs/Menus.h"
 
+#include "ui/Backend.h"
 #include "ui/Handles.h"
 #include "ui/Messages.h"
 #include "ui/dialogs/DialogMessages.h"
-#include "ui/dialogs/DialogWindow.h"
+#include "ui/dialogs/MenuBars.h"
 #include "ui/dialogs/Registry.h"
 #include "ui/dialogs/Styles.h"
-
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
 
 #include <map>
 #include <vector>
@@ -21,15 +17,15 @@ struct MenuItem {
     std::uint32_t commandId = 0;
     std::uint32_t state = 0;
     Handle subMenu = 0;
-    QPointer<QAction> action;
+    bool separator = false;
+    void* item = nullptr; // the backend's; nullptr once gone
 };
 
 struct MenuRecord {
     std::int32_t kind = MENU_POPUP;
-    QPointer<QMenuBar> bar;
-    QPointer<QMenu> popup;
-    Handle parent = 0; // the menu this one was added to as a sub-menu
-    Handle window = 0; // for a bar: the dialog it is attached to
+    void* menu = nullptr; // the backend's bar or pop-up; nullptr once gone
+    Handle parent = 0;    // the menu this one was added to as a sub-menu
+    Handle window = 0;    // for a bar: the dialog it is attached to
     std::vector<MenuItem> items;
 };
 
@@ -41,17 +37,18 @@ MenuRecord* FindMenu(Handle menu) {
 }
 
 // Item texts have no access letters: an ampersand is shown as itself.
-QString PlainText(const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("&"), QStringLiteral("&&"));
+std::string PlainText(const std::string& text) {
+    std::string plain;
+    for (const char c : text) {
+        plain += c;
+        if (c == '&') plain += '&';
+    }
+    return plain;
 }
 
-void ShowState(MenuItem& item) {
-    if (!item.action) return;
-    const bool checked = item.state & MFS_CHECKED;
-    // Only a checked item is checkable, so an unchecked one shows no empty box.
-    item.action->setCheckable(checked);
-    item.action->setChecked(checked);
-    item.action->setEnabled(true);
+void ShowState(const MenuItem& item) {
+    UiBackend* backend = CurrentUiBackend();
+    if (backend && item.item) backend->ShowMenuItemChecked(item.item, item.state & MFS_CHECKED);
 }
 
 MenuItem* FindItem(Handle menu, std::uint32_t commandId, int depth = 0) {
@@ -60,7 +57,7 @@ MenuItem* FindItem(Handle menu, std::uint32_t commandId, int depth = 0) {
     for (MenuItem& item : record->items) {
         if (item.subMenu) {
             if (MenuItem* found = FindItem(item.subMenu, commandId, depth + 1)) return found;
-        } else if (item.action && !item.action->isSeparator() && item.commandId == commandId) {
+        } else if (item.item && !item.separator && item.commandId == commandId) {
             return &item;
         }
     }
@@ -77,62 +74,59 @@ Handle WindowOf(Handle menu) {
     return 0;
 }
 
-void Trigger(Handle menu, std::uint32_t commandId) {
-    // A checkable action toggles itself before it reports: put back the state
-    // the program set; the handler sets the new one itself.
+} // namespace
+
+void MenuCommandChosen(Handle menu, std::uint32_t commandId) {
+    // A backend's check mark may toggle itself as the command is chosen: put
+    // back the state the program set; the handler sets the new one itself.
     if (MenuItem* item = FindItem(menu, commandId)) ShowState(*item);
     const Handle window = WindowOf(menu);
     if (window) SendDialogMessage(window, WM_COMMAND, MakeWParam(int(commandId & 0xFFFF), 0), 0);
 }
 
-} // namespace
-
 Handle NewMenu(std::int32_t kind) {
     const Handle handle = NewHandle();
     MenuRecord record;
     record.kind = kind == MENU_BAR ? MENU_BAR : MENU_POPUP;
-    if (record.kind == MENU_BAR) record.bar = new QMenuBar();
-    else record.popup = new QMenu();
+    if (UiBackend* backend = CurrentUiBackend()) record.menu = backend->CreateMenu(record.kind == MENU_BAR);
     menus[handle] = record;
     return handle;
 }
 
 void AddMenuItem(Handle menu, const std::string& text, Handle subMenu, std::uint32_t commandId,
                  std::uint32_t state) {
+    UiBackend* backend = CurrentUiBackend();
     MenuRecord* record = FindMenu(menu);
-    if (!record) return;
-    QWidget* target = record->bar ? static_cast<QWidget*>(record->bar.data())
-                                  : static_cast<QWidget*>(record->popup.data());
-    if (!target) return;
+    if (!backend || !record || !record->menu) return;
 
     MenuItem item;
     if (text == "-") {
-        item.action = record->popup ? record->popup->addSeparator() : nullptr;
-        if (record->bar) item.action = record->bar->addSeparator();
-    } else if (MenuRecord* sub = FindMenu(subMenu); sub && sub->popup && subMenu != menu) {
-        sub->popup->setTitle(PlainText(text));
+        item.separator = true;
+        item.item = backend->AddMenuSeparator(record->menu);
+    } else if (MenuRecord* sub = FindMenu(subMenu);
+               sub && sub->kind == MENU_POPUP && sub->menu && subMenu != menu) {
         sub->parent = menu;
         item.subMenu = subMenu;
-        item.action = record->bar ? record->bar->addMenu(sub->popup)
-                                  : record->popup->addMenu(sub->popup);
+        item.item = backend->AddSubMenu(record->menu, sub->menu, PlainText(text));
     } else {
         item.commandId = commandId;
         item.state = state;
-        item.action = new QAction(PlainText(text), target);
-        target->addAction(item.action);
+        item.item = backend->AddMenuCommand(record->menu, PlainText(text), menu, commandId);
         ShowState(item);
-        QObject::connect(item.action, &QAction::triggered, item.action,
-                         [menu, commandId] { Trigger(menu, commandId); });
     }
     record->items.push_back(item);
 }
 
 void AttachMenu(Handle window, Handle menuBar) {
+    UiBackend* backend = CurrentUiBackend();
     DialogRecord* dialog = FindDialog(window);
     MenuRecord* record = FindMenu(menuBar);
-    if (!dialog || !dialog->window || !record || !record->bar) return;
+    if (!backend || !dialog || !dialog->window || !record || record->kind != MENU_BAR ||
+        !record->menu) {
+        return;
+    }
     record->window = window;
-    dialog->window->setMenuBar(record->bar);
+    backend->AttachMenuBar(dialog->window, record->menu);
 }
 
 void SetMenuItemState(Handle menu, std::uint32_t item, bool byCommand, std::uint32_t state) {
@@ -142,7 +136,17 @@ void SetMenuItemState(Handle menu, std::uint32_t item, bool byCommand, std::uint
     } else if (MenuRecord* record = FindMenu(menu); record && item < record->items.size()) {
         found = &record->items[item];
     }
-    if (!found || found->subMenu || !found->action || found->action->isSeparator()) return;
+    if (!found || found->subMenu || !found->item || found->separator) return;
     found->state = state;
     ShowState(*found);
+}
+
+void ForgetMenuBarOf(Handle dialog) {
+    for (auto& [handle, record] : menus) {
+        if (record.kind != MENU_BAR || record.window != dialog || !record.menu) continue;
+        record.menu = nullptr;
+        for (MenuItem& item : record.items) {
+            if (!item.subMenu) item.item = nullptr;
+        }
+    }
 }

@@ -2,19 +2,18 @@
 // in a local event loop of its own (an idle editor uses no processor time),
 // so runs nest, and ending one run quits only its own loop.
 
+#include "ui/Backend.h"
 #include "ui/Messages.h"
 #include "ui/dialogs/Dialogs.h"
-#include "ui/dialogs/DialogWindow.h"
+#include "ui/dialogs/MenuBars.h"
 #include "ui/dialogs/Registry.h"
 #include "ui/dialogs/Styles.h"
 
-#include <QEventLoop>
-
 namespace {
 
-void EnableOwner(Handle owner, bool enabled) {
+void EnableOwner(UiBackend& backend, Handle owner, bool enabled) {
     if (DialogRecord* record = FindDialog(owner); record && record->window) {
-        record->window->setEnabled(enabled);
+        backend.EnableDialogWindow(record->window, enabled);
     }
 }
 
@@ -24,64 +23,62 @@ WParam SizeType(std::uint32_t style) {
     return SIZE_RESTORED;
 }
 
-void Show(DialogWindow* window, std::uint32_t style) {
-    if (style & WS_MAXIMIZE) window->showMaximized();
-    else if (style & WS_MINIMIZE) window->showMinimized();
-    else window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 // Forgets the dialog and destroys its window. Only called where no handler
 // of the dialog can be on the stack.
-void Destroy(Handle dialog) {
+void Destroy(UiBackend& backend, Handle dialog) {
     DialogRecord* record = FindDialogRecord(dialog);
     if (!record) return;
-    DialogWindow* window = record->window;
+    void* window = record->window;
     RemoveDialogRecords(dialog);
-    delete window;
+    // The window takes its menu bar with it.
+    ForgetMenuBarOf(dialog);
+    if (window) backend.DestroyDialogWindow(window);
 }
 
-void GiveFocusBack(Handle owner) {
+void GiveFocusBack(UiBackend& backend, Handle owner) {
     if (DialogRecord* record = FindDialog(owner); record && record->window) {
-        record->window->activateWindow();
+        backend.ActivateDialogWindow(record->window);
     }
 }
 
 } // namespace
 
 void RunModal(Handle dialog, WindowProc handler, std::int32_t* result) {
+    UiBackend* backend = CurrentUiBackend();
     DialogRecord* record = FindDialog(dialog);
-    if (!record || record->running || !record->window) return;
+    if (!backend || !record || record->running || !record->window) return;
     record->running = true;
     record->result = result;
 
     if (handler) {
-        const QSize client = record->window->clientArea()->size();
+        const BackendRect client = backend->DialogClientSize(record->window);
         handler(dialog, WM_INITDIALOG, dialog, 0);
         handler(dialog, WM_SIZE, SizeType(record->style),
-                MakeLParam(client.width(), client.height()));
+                MakeLParam(client.width, client.height));
     }
     // The handler may have ended the dialog already; then it is never shown.
     if ((record = FindDialog(dialog))) {
         record->handler = handler;
-        if (record->owner) EnableOwner(record->owner, false);
-        QEventLoop loop;
-        record->loop = &loop;
-        Show(record->window, record->style);
-        loop.exec();
+        if (record->owner) EnableOwner(*backend, record->owner, false);
+        backend->ShowDialogWindow(record->window, record->style);
+        // A message sent while showing may have ended the run already; a
+        // loop started then would wait for a quit that has come and gone.
+        // The record stays at its address while the run waits: records are
+        // removed only below, once the run is over.
+        if ((record = FindDialog(dialog))) backend->RunLocalLoop(&record->loop);
     }
 
     // The run is over and nothing of this dialog is on the stack above here.
     record = FindDialogRecord(dialog);
     const Handle owner = record ? record->owner : 0;
-    Destroy(dialog);
-    if (owner) GiveFocusBack(owner);
+    Destroy(*backend, dialog);
+    if (owner) GiveFocusBack(*backend, owner);
 }
 
 void EndModal(Handle dialog, std::int32_t result) {
+    UiBackend* backend = CurrentUiBackend();
     DialogRecord* record = FindDialog(dialog);
-    if (!record || record->ending) return;
+    if (!backend || !record || record->ending) return;
     record->ending = true;
     if (record->result) *record->result = result;
     if (record->handler) record->handler(dialog, WM_CLOSE, 0, 0);
@@ -89,11 +86,11 @@ void EndModal(Handle dialog, std::int32_t result) {
     record = FindDialogRecord(dialog);
     if (!record) return;
     record->ended = true;
-    if (record->owner) EnableOwner(record->owner, true);
-    if (record->window) record->window->hide();
+    if (record->owner) EnableOwner(*backend, record->owner, true);
+    if (record->window) backend->HideDialogWindow(record->window);
     if (!record->running) {
-        Destroy(dialog);
+        Destroy(*backend, dialog);
     } else if (record->loop) {
-        record->loop->quit();
+        backend->QuitLocalLoop(record->loop);
     }
 }

@@ -36,7 +36,8 @@ ControlRecord* FindControlById(Handle dialog, std::int32_t id) {
     return nullptr;
 }
 
-ControlRecord* FindControlByWidget(const QWidget* widget) {
+ControlRecord* FindControlByWindow(const void* widget) {
+    if (!widget) return nullptr;
     for (auto& [handle, record] : controls) {
         if (record->widget == widget) return FindControl(handle);
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The one table from Qt's input events to the messages the handlers read:
 // virtual-key codes, mouse-key state bits, packed positions and the wheel.
-// Internal to src/ui.
+// Internal to src/ui/qt.
 
 #include "ui/Messages.h"
 

@@ -2,7 +2,7 @@
 // The Qt window of one dialog: a plain top-level widget (not QDialog, so
 // Escape and Enter close nothing), with an optional menu bar at the top of
 // its client area and a client widget below it that holds the controls.
-// Internal to src/ui.
+// Internal to src/ui/qt.
 
 #include "ui/Types.h"
 

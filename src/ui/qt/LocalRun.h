@@ -1,7 +1,7 @@
 #pragma once
 // Runs a dialog of Qt's own (a message box, a file chooser) without blocking
 // the program's other windows: the dialog is shown non-modal and a local event
-// loop waits for it to finish. Internal to src/ui.
+// loop waits for it to finish. Internal to src/ui/qt.
 
 class QDialog;
 

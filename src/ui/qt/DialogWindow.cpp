@@ -1,9 +1,9 @@
-#include "ui/dialogs/DialogWindow.h"
+#include "ui/qt/DialogWindow.h"
 
 #include "ui/Messages.h"
 #include "ui/dialogs/DialogMessages.h"
-#include "ui/dialogs/FocusTracking.h"
 #include "ui/dialogs/Registry.h"
+#include "ui/qt/FocusTracking.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>

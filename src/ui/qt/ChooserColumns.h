@@ -1,5 +1,5 @@
 #pragma once
-// The file chooser's detail view: every column readable. Internal to src/ui.
+// The file chooser's detail view: every column readable. Internal to src/ui/qt.
 
 class QFileDialog;
 

@@ -1,5 +1,5 @@
 #pragma once
-// The Qt widgets behind the control kinds. Internal to src/ui.
+// The Qt widgets behind the control kinds. Internal to src/ui/qt.
 
 #include "ui/Types.h"
 
@@ -16,9 +16,6 @@ QWidget* MakeControlWidget(Handle control, std::int32_t kind, const QString& tex
 // The widget of a control that takes the focus and the input (for a graphic
 // control, the client widget inside its border).
 QWidget* InputWidget(QWidget* controlWidget);
-
-// The window procedure every control starts with.
-LResult DefaultControlProc(Handle window, MessageId message, WParam wParam, LParam lParam);
 
 // A text box that notifies its dialog and, with ES_NUMBER, ignores typed
 // characters other than digits, whether they come as keys (Alt and AltGr

@@ -1,4 +1,4 @@
-#include "ui/dialogs/ChooserColumns.h"
+#include "ui/qt/ChooserColumns.h"
 
 #include <QFileDialog>
 #include <QFileSystemModel>

@@ -1,10 +1,8 @@
-#include "ui/dialogs/ControlWidgets.h"
+#include "ui/qt/ControlWidgets.h"
 
-#include "ui/Messages.h"
 #include "ui/dialogs/DialogMessages.h"
-#include "ui/dialogs/Dialogs.h"
-#include "ui/dialogs/GraphicControl.h"
 #include "ui/dialogs/Styles.h"
+#include "ui/qt/GraphicControl.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -117,10 +115,4 @@ QWidget* MakeControlWidget(Handle control, std::int32_t kind, const QString& tex
 QWidget* InputWidget(QWidget* controlWidget) {
     if (auto* graphic = dynamic_cast<GraphicControl*>(controlWidget)) return graphic->client();
     return controlWidget;
-}
-
-LResult DefaultControlProc(Handle window, MessageId message, WParam, LParam) {
-    // A graphic control takes the keyboard focus when it is clicked.
-    if (message == WM_LBUTTONDOWN) SetFocusControl(window);
-    return 0;
 }

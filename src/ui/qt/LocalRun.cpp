@@ -1,4 +1,4 @@
-#include "ui/dialogs/LocalRun.h"
+#include "ui/qt/LocalRun.h"
 
 #include <QDialog>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "ui/StandardTexts.h"
+#include "ui/qt/StandardTexts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "ui/dialogs/EventTranslation.h"
+#include "ui/qt/EventTranslation.h"
 
 #include <QWheelEvent>
 

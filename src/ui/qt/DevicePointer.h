@@ -1,6 +1,6 @@
 #pragma once
 // Where the pointer lies in a widget, to a fraction of a logical pixel.
-// Internal to src/ui.
+// Internal to src/ui/qt.
 //
 // On a scaled screen one logical pixel spans several device pixels, and the
 // canvas pixel a device pixel shows is the one it lies in. Qt's X11 platform

@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
-#include "ui/StandardTexts.h"
+#include "ui/qt/QtBackend.h"
+#include "ui/qt/StandardTexts.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@
 
 namespace {
 QApplication* application = nullptr;
+QtBackend backend;
 
 // Qt keeps references to its argc and argv for as long as the application
 // lives, which is until the process ends: so do these.
@@ -26,6 +28,7 @@ void StartUiServices(const char* programName) {
     // must not end the others.
     QApplication::setQuitOnLastWindowClosed(false);
     UseSpanishStandardTexts();
+    InstallUiBackend(&backend);
 }
 
 bool UiServicesStarted() {

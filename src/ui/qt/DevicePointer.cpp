@@ -1,4 +1,4 @@
-#include "ui/dialogs/DevicePointer.h"
+#include "ui/qt/DevicePointer.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,18 +1,15 @@
-#include "ui/dialogs/GraphicControl.h"
+#include "ui/qt/GraphicControl.h"
 
-#include "ui/dialogs/DevicePointer.h"
 #include "ui/dialogs/DialogMessages.h"
-#include "ui/dialogs/Dialogs.h"
-#include "ui/dialogs/EventTranslation.h"
-#include "ui/dialogs/PointerTarget.h"
-#include "ui/dialogs/Registry.h"
 #include "ui/graphics/Surfaces.h"
+#include "ui/qt/DevicePointer.h"
+#include "ui/qt/EventTranslation.h"
+#include "ui/qt/PointerTarget.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRegion>
 
-#include <cstdlib>
 
 GraphicClient::GraphicClient(Handle control, QWidget* parent)
     : QWidget(parent), m_control(control) {
@@ -34,42 +31,33 @@ bool GraphicClient::event(QEvent* event) {
 }
 
 void GraphicClient::showArea(const QRect& area) {
-    m_paintPending = true;
     // A move waiting to be shown has not reached the screen: all of it is due.
-    update(m_moveWaiting ? rect() : area);
+    update(m_pan.AreaAsked() ? rect() : area);
 }
 
 void GraphicClient::showMoved(int dx, int dy) {
-    if (m_paintPending || !isVisible()) {
-        showArea(rect());
-        return;
-    }
-    // The moves of one turn of the event loop (a burst of keys) add up to one
-    // move, shown once the turn's input has been handled.
-    if (!m_moveWaiting) {
-        m_moveWaiting = true;
-        m_move = QPoint();
+    switch (m_pan.Moved(dx, dy, isVisible())) {
+    case PanMoves::Step::PaintWhole: showArea(rect()); break;
+    case PanMoves::Step::EndTurnLater:
         QMetaObject::invokeMethod(
             this, [this] { showWaitingMove(); }, Qt::QueuedConnection);
+        break;
+    case PanMoves::Step::Added: break;
     }
-    m_move += QPoint(dx, dy);
 }
 
 void GraphicClient::showWaitingMove() {
-    m_moveWaiting = false;
-    // A paint of the whole surface is due anyway, or the moves cancel out.
-    if (m_paintPending || m_move.isNull()) return;
-    if (std::abs(m_move.x()) >= width() || std::abs(m_move.y()) >= height()) {
-        showArea(rect());
-        return;
-    }
+    int dx = 0, dy = 0;
+    switch (m_pan.TurnEnded(width(), height(), &dx, &dy)) {
+    case PanMoves::Show::Nothing: break;
+    case PanMoves::Show::PaintWhole: showArea(rect()); break;
     // Qt paints the uncovered strips at the next paint.
-    m_paintPending = true;
-    scroll(m_move.x(), m_move.y());
+    case PanMoves::Show::Scroll: scroll(dx, dy); break;
+    }
 }
 
 void GraphicClient::paintEvent(QPaintEvent* event) {
-    m_paintPending = false;
+    m_pan.Painted();
     int width = 0, height = 0;
     const std::uint32_t* pixels = SurfaceScreenPixels(m_control, &width, &height);
     QPainter painter(this);
@@ -139,37 +127,4 @@ void GraphicControl::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     m_client->setGeometry(m_border, m_border, std::max(0, width() - 2 * m_border),
                           std::max(0, height() - 2 * m_border));
-}
-
-namespace {
-
-Handle FindControlForSurface(Handle owner, int controlId) {
-    return GetControlHandle(owner, controlId);
-}
-
-void PresentSurfaceArea(Handle control, int left, int top, int right, int bottom) {
-    const ControlRecord* record = FindControl(control);
-    if (!record) return;
-    auto* graphic = dynamic_cast<GraphicControl*>(record->widget.data());
-    if (!graphic || right <= left || bottom <= top) return;
-    // The buffer holds the new pixels already; Qt merges the areas asked for
-    // and paints them once per turn of the event loop, so a burst of input
-    // costs one paint, and the last paint always shows the last state.
-    graphic->client()->showArea(QRect(left, top, right - left, bottom - top));
-}
-
-void ShowSurfaceMoved(Handle control, int dx, int dy) {
-    const ControlRecord* record = FindControl(control);
-    if (!record) return;
-    if (auto* graphic = dynamic_cast<GraphicControl*>(record->widget.data())) {
-        graphic->client()->showMoved(dx, dy);
-    }
-}
-
-} // namespace
-
-void ConnectSurfacesToControls() {
-    SetControlFinder(FindControlForSurface);
-    SetSurfacePresenter(PresentSurfaceArea);
-    SetSurfaceMover(ShowSurfaceMoved);
 }

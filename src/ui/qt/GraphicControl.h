@@ -2,9 +2,10 @@
 // The graphic control: a drawing surface on screen. The outer frame draws the
 // optional one-pixel border; the client widget inside it shows the surface
 // pixel for pixel and turns Qt's input into messages for the control's window
-// procedure, with positions in client coordinates. Internal to src/ui.
+// procedure, with positions in client coordinates. Internal to src/ui/qt.
 
 #include "ui/Types.h"
+#include "ui/dialogs/PanMoves.h"
 
 #include <QFrame>
 #include <QWidget>
@@ -33,12 +34,7 @@ class GraphicClient : public QWidget {
 
   private:
     Handle m_control;
-    // An area was asked for and not painted yet: the screen lags the surface,
-    // so what it shows cannot simply be moved.
-    bool m_paintPending = false;
-    // Moves asked for in this turn of the event loop and not shown yet, in all.
-    bool m_moveWaiting = false;
-    QPoint m_move;
+    PanMoves m_pan;
     void showWaitingMove();
 };
 
@@ -54,7 +50,3 @@ class GraphicControl : public QFrame {
     GraphicClient* m_client;
     int m_border;
 };
-
-// Installs the hooks through which the drawing surfaces find controls and
-// show what was drawn on them.
-void ConnectSurfacesToControls();
