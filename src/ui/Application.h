@@ -1,6 +1,7 @@
 #pragma once
 // Starting the window services. Call once, from main, before any other
-// service of src/ui; they stay up until the process ends.
+// service of src/ui; they stay up until the process ends. Each backend
+// defines these, and installs itself here (ui/Backend.h).
 
 // The program reads no command line: Qt is handed the program's name alone,
 // so none of its own options (-style, -reverse, -platform, ...) acts. Its

@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+// CLR_INVALID stands back when <windows.h>'s macro of that name and value is
+// already defined, so the two can be included together in either order.
+
 // Names a dialog, a control, a menu or a drawing surface. 0 names nothing.
 using Handle = std::uint32_t;
 
@@ -31,4 +34,6 @@ constexpr std::uint8_t BlueOf(Colour c) { return std::uint8_t((c >> 16) & 0xFF);
 // In the drawing services these two colour values have a meaning of their own.
 constexpr Colour DEFAULT_COLOUR = 0xFFFFFFFF; // -1: the surface's default colour
 constexpr Colour NO_FILL = 0xFFFFFFFE;        // -2: leave the interior untouched
+#ifndef CLR_INVALID
 constexpr Colour CLR_INVALID = 0xFFFFFFFF;    // what a pixel read outside a surface gives
+#endif

@@ -38,8 +38,14 @@ void EndModal(Handle dialog, std::int32_t result);
 // for a handle that names no control). Call the returned one with
 // CallWindowProc to keep the control's own behaviour.
 WindowProc SubclassControl(Handle control, WindowProc procedure);
+// <windows.h> makes CallWindowProc a macro naming its own function: it must
+// not rename this declaration. Code that includes both reaches this one only
+// with that macro undefined.
+#pragma push_macro("CallWindowProc")
+#undef CallWindowProc
 LResult CallWindowProc(WindowProc procedure, Handle window, MessageId message, WParam wParam,
                        LParam lParam);
+#pragma pop_macro("CallWindowProc")
 
 // The control that has the keyboard focus (0 if none of ours), and giving it
 // (which also activates the control's window).

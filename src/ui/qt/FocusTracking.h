@@ -1,5 +1,5 @@
 #pragma once
-// Internal to src/ui: the focus GetFocusControl reports while a window is
+// Internal to src/ui/qt: the focus GetFocusControl reports while a window is
 // told that it loses its active state.
 
 class QWidget;
