@@ -165,20 +165,29 @@ TEST(GraphicControl, ShowsAPanByMovingWhatTheScreenShows) {
 }
 
 // A menu's texts have no access letters: an ampersand shows as itself, in a
-// sub-menu's title and in an item.
+// sub-menu's title and in an item. (Its dialog's owner is disabled while it
+// runs, and enabled again after.)
 TEST(Menus, ShowAnAmpersandAsItself) {
+    const Handle owner = NewDialog(UNITS_PIXELS, 0, "dueño", 0, 0, 100, 100, 0, 0);
+    const auto ownerEnabled = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->windowTitle() == "dueño") return w->isEnabled();
+        return false;
+    };
     const Handle bar = NewMenu(MENU_BAR), sub = NewMenu(MENU_POPUP);
     AddMenuItem(sub, "Ancho & alto", 0, 5, 0);
     AddMenuItem(bar, "R&D", sub, 0, 0);
-    const Handle dialog = NewDialog(UNITS_PIXELS, 0, "menu", 0, 0, 200, 100, 0, 0);
+    const Handle dialog = NewDialog(UNITS_PIXELS, owner, "menu", 0, 0, 200, 100, 0, 0);
     AttachMenu(dialog, bar);
     QStringList shown; // as the menu bar draws them
     Answering(
         [&](QWidget& w) {
             QAction* title = w.findChild<QMenuBar*>()->actions().value(0);
             shown << title->iconText() << title->menu()->actions().value(0)->iconText();
+            EXPECT_FALSE(ownerEnabled());
             EndModal(dialog, 0);
         },
         [&] { RunModal(dialog, nullptr, nullptr); });
     EXPECT_EQ(shown, QStringList({"R&D", "Ancho & alto"}));
+    EXPECT_TRUE(ownerEnabled());
 }
