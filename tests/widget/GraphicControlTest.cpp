@@ -72,6 +72,7 @@ TEST(GraphicControl, TurnsRealInputIntoMessagesSetsThePointerAndShowsItsSurface)
         wheel({-120, 0}, {}, Qt::AltModifier); // Qt turns a notch with Alt into a horizontal one
         wheel({0, 0}, {0, 9}, {});             // pixels only: ignored
         QTest::keyClick(w, Qt::Key_Tab);
+        QTest::keyClick(w, Qt::Key_F1); // the first of a range of keys
         QTest::keyClick(w, Qt::Key_Menu); // no virtual key: no message
         QTest::simulateEvent(w, true, Qt::Key_Down, {}, QString(), true); // auto-repeated
         // The pointer of the widget that had the mouse input last.
@@ -93,7 +94,7 @@ TEST(GraphicControl, TurnsRealInputIntoMessagesSetsThePointerAndShowsItsSurface)
         {WM_MOUSEWHEEL, MakeWParam(0, 120), MakeLParam(10, 12)},
         {WM_MOUSEWHEEL, MakeWParam(0x08, -240), MakeLParam(10, 12)},
         {WM_MOUSEWHEEL, MakeWParam(0, -120), MakeLParam(10, 12)},
-        {WM_KEYDOWN, VK_TAB, 1}, {WM_KEYDOWN, VK_DOWN, 1 | 1 << 30}};
+        {WM_KEYDOWN, VK_TAB, 1}, {WM_KEYDOWN, VK_F1, 1}, {WM_KEYDOWN, VK_DOWN, 1 | 1 << 30}};
     // clang-format on
     EXPECT_EQ(Log, expected);
 }
