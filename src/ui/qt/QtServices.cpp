@@ -31,15 +31,15 @@ std::list<QFont>& Fonts() {
 }
 } // namespace
 
-void* QtBackend::MakeFont(const BackendFont& spec) {
-    QFont& font = Fonts().emplace_back(QString::fromStdString(spec.face));
+void* QtBackend::MakeFont(const BackendFont& wanted) {
+    QFont& font = Fonts().emplace_back(QString::fromStdString(wanted.face));
     // A missing face falls back to the nearest sans-serif face installed.
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(spec.pixelSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    font.setPixelSize(wanted.pixelSize);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
+    font.setStrikeOut(wanted.strikeOut);
     return &font;
 }
 
