@@ -12,7 +12,7 @@ packages=(
   python3 python3-xlib python3-pyatspi at-spi2-core
   fonts-dejavu-core
   gcovr
-  g++-mingw-w64-x86-64-posix wine64 googletest
+  g++-mingw-w64-x86-64-posix wine64 googletest locales
 )
 
 missing=()
@@ -21,13 +21,22 @@ for p in "${packages[@]}"; do
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
 
-if ((${#missing[@]} == 0)); then
-  exit 0
-fi
-
 sudo_cmd=()
 if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+
+# The Windows program under Wine speaks the language of LANG only where the
+# system has that locale: the Spanish one for its journey.
+spanish_locale() {
+  locale -a 2>/dev/null | grep -qix 'es_ES.utf-\?8' ||
+    "${sudo_cmd[@]}" localedef -i es_ES -f UTF-8 es_ES.UTF-8
+}
+
+if ((${#missing[@]} == 0)); then
+  spanish_locale
+  exit 0
+fi
 
 echo "Installing: ${missing[*]}"
 "${sudo_cmd[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+spanish_locale
