@@ -5,6 +5,7 @@
 #include "ui/dialogs/PanMoves.h"
 #include "ui/dialogs/Registry.h"
 #include "ui/graphics/Surfaces.h"
+#include "ui/win32/Scale.h"
 #include "ui/win32/Win32Backend.h"
 
 #include <algorithm>
@@ -46,8 +47,9 @@ void Paint(HWND window, const GraphicState& state) {
     const std::uint32_t* pixels = SurfaceScreenPixels(state.control, &width, &height);
     if (!pixels) width = height = 0;
     const RECT& due = paint.rcPaint;
-    RECT shown{std::max(due.left, LONG(0)), std::max(due.top, LONG(0)),
-               std::min(due.right, LONG(width)), std::min(due.bottom, LONG(height))};
+    const LONG right = ToDevice(width), bottom = ToDevice(height);
+    RECT shown{std::max(due.left, LONG(0)), std::max(due.top, LONG(0)), std::min(due.right, right),
+               std::min(due.bottom, bottom)};
     // Whatever the surface does not cover (it always covers a canvas's client
     // area) is white.
     if (shown.left >= shown.right || shown.top >= shown.bottom || !EqualRect(&shown, &due)) {
@@ -65,10 +67,22 @@ void Paint(HWND window, const GraphicState& state) {
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(dc, 0, 0, DWORD(width), DWORD(height), 0, 0, 0, UINT(height), pixels,
-                          &info, DIB_RGB_COLORS);
+        if (UiScale() == 1) {
+            SetDIBitsToDevice(dc, 0, 0, DWORD(width), DWORD(height), 0, 0, 0, UINT(height),
+                              pixels, &info, DIB_RGB_COLORS);
+        } else {
+            // Each pixel a square of whole device pixels, repeated, not blended.
+            SetStretchBltMode(dc, COLORONCOLOR);
+            StretchDIBits(dc, 0, 0, right, bottom, 0, 0, width, height, pixels, &info,
+                          DIB_RGB_COLORS, SRCCOPY);
+        }
     }
     EndPaint(window, &paint);
+}
+
+// A pointer position of a message's lParam in the program's pixels.
+LParam Position(LPARAM lParam) {
+    return MakeLParam(ToProgram(short(LOWORD(lParam))), ToProgram(short(HIWORD(lParam))));
 }
 
 // The mouse keys of a message's wParam that the program knows.
@@ -87,7 +101,7 @@ void SendWheel(HWND window, const GraphicState& state, UINT message, WPARAM wPar
     ScreenToClient(window, &point);
     SendControlMessage(state.control, WM_MOUSEWHEEL,
                        MakeWParam(int(MouseKeys(GET_KEYSTATE_WPARAM(wParam))), delta),
-                       MakeLParam(point.x, point.y));
+                       MakeLParam(ToProgram(point.x), ToProgram(point.y)));
 }
 
 bool PointerOver(HWND window) {
@@ -113,16 +127,16 @@ LRESULT CALLBACK GraphicWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         pointerWindow = window;
         SetFocus(window);
         SetCapture(window);
-        SendControlMessage(state->control, WM_LBUTTONDOWN, MouseKeys(wParam), LParam(lParam));
+        SendControlMessage(state->control, WM_LBUTTONDOWN, MouseKeys(wParam), Position(lParam));
         return 0;
     case WM_MOUSEMOVE:
         pointerWindow = window;
-        SendControlMessage(state->control, WM_MOUSEMOVE, MouseKeys(wParam), LParam(lParam));
+        SendControlMessage(state->control, WM_MOUSEMOVE, MouseKeys(wParam), Position(lParam));
         return 0;
     case WM_LBUTTONUP:
         pointerWindow = window;
         if (GetCapture() == window) ReleaseCapture();
-        SendControlMessage(state->control, WM_LBUTTONUP, MouseKeys(wParam), LParam(lParam));
+        SendControlMessage(state->control, WM_LBUTTONUP, MouseKeys(wParam), Position(lParam));
         return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -182,7 +196,7 @@ void ShowGraphicArea(HWND window, const BackendRect& area) {
         InvalidateRect(window, nullptr, FALSE);
         return;
     }
-    const RECT rect{area.x, area.y, area.x + area.width, area.y + area.height};
+    const RECT rect = DeviceRect(area);
     InvalidateRect(window, &rect, FALSE);
 }
 
@@ -207,12 +221,14 @@ void EndPanTurns() {
         RECT client{};
         GetClientRect(window, &client);
         int dx = 0, dy = 0;
-        switch (state->pan.TurnEnded(client.right, client.bottom, &dx, &dy)) {
+        const BackendRect size = ProgramRect(client);
+        switch (state->pan.TurnEnded(size.width, size.height, &dx, &dy)) {
         case PanMoves::Show::Nothing: break;
-        case PanMoves::Show::PaintWhole: ShowGraphicArea(window, BackendRect{0, 0, client.right, client.bottom}); break;
+        case PanMoves::Show::PaintWhole: ShowGraphicArea(window, size); break;
         // The uncovered strips are painted at the next paint.
         case PanMoves::Show::Scroll:
-            ScrollWindowEx(window, dx, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
+            ScrollWindowEx(window, ToDevice(dx), ToDevice(dy), nullptr, nullptr, nullptr, nullptr,
+                           SW_INVALIDATE);
             break;
         }
     }

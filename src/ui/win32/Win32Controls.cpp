@@ -8,6 +8,7 @@
 #include "ui/dialogs/Registry.h"
 #include "ui/dialogs/Styles.h"
 #include "ui/win32/GraphicWindow.h"
+#include "ui/win32/Scale.h"
 #include "ui/win32/WideText.h"
 
 namespace {
@@ -47,9 +48,10 @@ void* Win32Backend::CreateControl(Handle control, std::int32_t kind, const std::
     // Enter must not press a button of its own accord.
     if (kind == KIND_BUTTON) windowStyle &= ~DWORD(BS_DEFPUSHBUTTON);
     void* created = kind == KIND_GRAPHIC ? NewGraphicState(control) : nullptr;
+    const RECT place = DeviceRect(area);
     HWND window = CreateWindowExW(
-        extendedStyle, windowClass, WideOf(text).c_str(), windowStyle, area.x, area.y, area.width,
-        area.height, static_cast<HWND>(dialogWindow),
+        extendedStyle, windowClass, WideOf(text).c_str(), windowStyle, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, static_cast<HWND>(dialogWindow),
         reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(NextChildId())),
         GetModuleHandleW(nullptr), created);
     if (!window) {
@@ -96,8 +98,7 @@ BackendRect Win32Backend::ControlClientArea(void* control) {
     RECT client{};
     GetClientRect(window, &client);
     MapWindowPoints(window, GetParent(window), reinterpret_cast<POINT*>(&client), 2);
-    return BackendRect{client.left, client.top, client.right - client.left,
-                       client.bottom - client.top};
+    return ProgramRect(client);
 }
 
 void Win32Backend::PresentArea(void* control, const BackendRect& area) {

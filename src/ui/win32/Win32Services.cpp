@@ -5,6 +5,7 @@
 
 #include "ui/dialogs/Styles.h"
 #include "ui/win32/GraphicWindow.h"
+#include "ui/win32/Scale.h"
 #include "ui/win32/WideText.h"
 
 #include <commdlg.h>
@@ -61,7 +62,7 @@ void Win32Backend::QuitLocalLoop(void* running) {
 
 void* Win32Backend::MakeFont(const BackendFont& wanted) {
     LOGFONTW font{};
-    font.lfHeight = -wanted.pixelSize; // the character height, not the cell's
+    font.lfHeight = -ToDevice(wanted.pixelSize); // the character height, not the cell's
     font.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
     font.lfItalic = wanted.italic;
     font.lfUnderline = wanted.underline;

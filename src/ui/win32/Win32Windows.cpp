@@ -9,6 +9,7 @@
 #include "ui/dialogs/DialogMessages.h"
 #include "ui/dialogs/Registry.h"
 #include "ui/win32/GraphicWindow.h"
+#include "ui/win32/Scale.h"
 #include "ui/win32/WideText.h"
 
 const wchar_t* const DIALOG_CLASS = L"VelmoraDialog";
@@ -73,7 +74,8 @@ LRESULT CALLBACK DialogWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         break;
     case WM_SIZE:
         if (const DialogRecord* record = FindDialog(dialog); record && record->running) {
-            SendDialogMessage(dialog, WM_SIZE, WParam(SizeType(window)), LParam(lParam));
+            SendDialogMessage(dialog, WM_SIZE, WParam(SizeType(window)),
+                              MakeLParam(ToProgram(LOWORD(lParam)), ToProgram(HIWORD(lParam))));
         }
         break;
     case WM_COMMAND:
@@ -119,7 +121,7 @@ void* Win32Backend::CreateDialogWindow(Handle dialog, const std::string& title,
                                        int width, int height, void* font) {
     DWORD windowStyle = WindowStyle(style);
     if (!(style & WS_THICKFRAME)) windowStyle &= ~DWORD(WS_MAXIMIZEBOX);
-    const RECT frame = FrameFor(windowStyle, extendedStyle, width, height);
+    const RECT frame = FrameFor(windowStyle, extendedStyle, ToDevice(width), ToDevice(height));
     HWND window = CreateWindowExW(extendedStyle, DIALOG_CLASS, WideOf(title).c_str(), windowStyle,
                                   0, 0, frame.right - frame.left, frame.bottom - frame.top,
                                   nullptr, nullptr, GetModuleHandleW(nullptr),
@@ -131,13 +133,13 @@ void* Win32Backend::CreateDialogWindow(Handle dialog, const std::string& title,
 void Win32Backend::DestroyDialogWindow(void* window) { DestroyWindow(Window(window)); }
 
 void Win32Backend::MoveDialogWindow(void* window, int x, int y) {
-    SetWindowPos(Window(window), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Window(window), nullptr, ToDevice(x), ToDevice(y), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BackendRect Win32Backend::ClientOrigin(void* window) {
     POINT origin{0, 0};
     ClientToScreen(Window(window), &origin);
-    return BackendRect{origin.x, origin.y, 0, 0};
+    return BackendRect{ToProgram(origin.x), ToProgram(origin.y), 0, 0};
 }
 
 std::optional<BackendRect> Win32Backend::WorkArea() {
@@ -147,9 +149,9 @@ std::optional<BackendRect> Win32Backend::WorkArea() {
     // given is short of a dialog frame's borders, so that the frame, not
     // only the client area, lands in the middle.
     const RECT frame = FrameFor(WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0);
-    return BackendRect{area.left, area.top,
-                       (area.right - area.left) - (frame.right - frame.left),
-                       (area.bottom - area.top) - (frame.bottom - frame.top)};
+    area.right -= frame.right - frame.left;
+    area.bottom -= frame.bottom - frame.top;
+    return ProgramRect(area);
 }
 
 void Win32Backend::ShowDialogWindow(void* window, std::uint32_t style) {
@@ -183,5 +185,5 @@ void Win32Backend::SetDialogTitle(void* window, const std::string& title) {
 BackendRect Win32Backend::DialogClientSize(void* dialogWindow) {
     RECT client{};
     GetClientRect(Window(dialogWindow), &client);
-    return BackendRect{0, 0, client.right, client.bottom};
+    return ProgramRect(client);
 }
