@@ -1,0 +1,22 @@
+# Fails unless the Windows program PROGRAM imports only DLLs that every
+# Windows has (no Qt, no MinGW runtime): cmake -DPROGRAM=P -P CheckImports.cmake
+cmake_minimum_required(VERSION 3.25)
+set(system_dlls kernel32.dll user32.dll gdi32.dll comdlg32.dll msvcrt.dll shell32.dll ole32.dll)
+execute_process(COMMAND x86_64-w64-mingw32-objdump -p ${PROGRAM} OUTPUT_VARIABLE headers
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "objdump could not read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+if(NOT imports)
+  message(FATAL_ERROR "no imports found in ${PROGRAM}")
+endif()
+foreach(line ${imports})
+  string(REPLACE "DLL Name: " "" dll "${line}")
+  string(STRIP "${dll}" dll)
+  string(TOLOWER "${dll}" dll)
+  message("imports ${dll}")
+  if(NOT dll IN_LIST system_dlls)
+    message(FATAL_ERROR "${PROGRAM} imports ${dll}, which Windows does not have of its own")
+  endif()
+endforeach()
