@@ -87,18 +87,22 @@ std::string ExecutableFolder() {
 }
 
 std::string UserSettingsFolder(const std::string& organisation, const std::string& application) {
+    // %LOCALAPPDATA% first, as $XDG_CONFIG_HOME on Linux, so that a user or a
+    // test can point the program elsewhere; the system sets it to the known
+    // folder, which is asked only when it is unset.
     std::wstring base;
-    wchar_t* known = nullptr;
-    // Not verified: the folder is only named here, and made by the first save.
-    if (SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DONT_VERIFY, nullptr, &known) == S_OK)
-        base = known;
-    CoTaskMemFree(known);
+    const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0);
+    if (length > 1) {
+        base.resize(length);
+        base.resize(GetEnvironmentVariableW(L"LOCALAPPDATA", base.data(), length));
+    }
     if (base.empty()) {
-        const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0);
-        if (length > 1) {
-            base.resize(length);
-            base.resize(GetEnvironmentVariableW(L"LOCALAPPDATA", base.data(), length));
-        }
+        wchar_t* known = nullptr;
+        // Not verified: the folder is only named here, and made by the first save.
+        if (SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DONT_VERIFY, nullptr, &known) ==
+            S_OK)
+            base = known;
+        CoTaskMemFree(known);
     }
     if (base.empty()) return {};
     return Utf8FromWide(base) + "\\" + organisation + "\\" + application;

@@ -2,6 +2,7 @@
 // and reads against a model of the file; faults that leave the file alone.
 
 #include "canvas/EditingState.h"
+#include "files/Utf8Path.h"
 #include "settings/BlockSizeSettings.h"
 #include "settings/ReadNumber.h"
 #include "settings/SettingsFile.h"
@@ -24,8 +25,17 @@ namespace {
 namespace fs = std::filesystem;
 
 // No test writes in the user's own configuration folder: unless a test says
-// otherwise, it is one that cannot be made.
-[[maybe_unused]] const bool NO_USER_FOLDER = ::setenv("XDG_CONFIG_HOME", "/dev/null/config", 1);
+// otherwise, it is one that cannot be made, under a file on Linux, and on
+// Windows by a name no file there may have. The environment names the folder
+// it goes in.
+#ifdef _WIN32
+const fs::path NO_USER_BASE = "C:\\no|config";
+const auto SetUserBase = [](const fs::path& base) { _wputenv_s(L"LOCALAPPDATA", base.c_str()); };
+#else
+const fs::path NO_USER_BASE = "/dev/null/config";
+const auto SetUserBase = [](const fs::path& base) { setenv("XDG_CONFIG_HOME", base.c_str(), 1); };
+#endif
+[[maybe_unused]] const bool NO_USER_FOLDER = (SetUserBase(NO_USER_BASE), true);
 
 const auto Block = [] { return std::pair<int, int>(Editing().BlockWidth, Editing().BlockHeight); };
 const auto SetBlock = [](int width, int height) {
@@ -121,9 +131,10 @@ struct IniModel {
 
 TEST(SettingsFile, SaveKeepsEveryOtherByteAndGetReadsWhatTheModelSays) {
     TempFolder folder;
-    // A folder name in UTF-8 and one byte that is not: names are the system's bytes.
+    // A folder name in UTF-8 and one byte that is not: names are the system's bytes
+    // (on Windows the byte stands for U+FFFD, as the program reads it).
     const std::string name = "Configuración \xE9";
-    const fs::path home = folder.path() / name, file = home / SETTINGS_FILE_NAME;
+    const fs::path home = PathFromUtf8(folder.file(name)), file = home / SETTINGS_FILE_NAME;
     SetSettingsFolderForTests(folder.file(name));
     for (unsigned seed = 1; seed <= 25; ++seed) {
         std::mt19937 random(seed);
@@ -176,13 +187,15 @@ TEST_P(SettingsPlaces, ARunKeepsItInOnePlaceWhereTheNextRunReadsIt) {
     const fs::path file = folder.path() / SETTINGS_FILE_NAME,
                    copy = user.path() / "Velmora/Editor Bitmap" / SETTINGS_FILE_NAME;
     if (!text.empty()) folder.place(SETTINGS_FILE_NAME, text);
-    if (fileMode) ::chmod(file.c_str(), fileMode);
-    ::chmod(folder.path().c_str(), folderMode), ::chmod(user.path().c_str(), 0777);
-    if (place == UserCopy) ::setenv("XDG_CONFIG_HOME", user.path().c_str(), 1);
+    if (fileMode) fs::permissions(file, fs::perms(fileMode));
+    fs::permissions(folder.path(), fs::perms(folderMode));
+    fs::permissions(user.path(), fs::perms::all);
+    if (place == UserCopy) SetUserBase(user.path());
     const auto before = Snapshot(folder.path());
     const auto run = [&, width = width, place = place, userCopy = userCopy] {
         if (!userCopy.empty())
-            fs::create_directories(copy.parent_path()), std::ofstream(copy) << userCopy;
+            fs::create_directories(copy.parent_path()), std::ofstream(copy, std::ios::binary)
+                                                            << userCopy;
         SetSettingsFolderForTests(folder.file("")), BlockSizeSettings(SETTINGS_ACTION_GET);
         const bool read = Block() == std::pair(width, 3);
         SetBlock(5, 6), BlockSizeSettings(SETTINGS_ACTION_SAVE);
@@ -192,7 +205,7 @@ TEST_P(SettingsPlaces, ARunKeepsItInOnePlaceWhereTheNextRunReadsIt) {
         return read && kept && next ? 0 : 1;
     };
     EXPECT_EQ(unprivileged ? RunUnprivileged(run) : run(), 0) << "misread, or not kept";
-    ::chmod(folder.path().c_str(), 0755), ::setenv("XDG_CONFIG_HOME", "/dev/null/config", 1);
+    fs::permissions(folder.path(), fs::perms(0755)), SetUserBase(NO_USER_BASE);
     const auto saved = [](const std::string& was) { // what a save makes of a file
         return was.empty()
                    ? "[Multiple]\r\nancho= 5\r\nalto= 6\r\n"
@@ -214,12 +227,17 @@ const std::string OVERLONG = "[Multiple]\nancho= 7\n;" +
 const SettingsPlace PLACES[] = {
     {"writableFileInReadOnlyFolder", SMALL, 0666, 0555, true, 9, "", Beside},
     {"readOnlyFile", SMALL, 0444, 0777, true, 9, "", UserCopy},
-    {"noFileInReadOnlyFolder", "", 0, 0555, true, 3, "", UserCopy},
     {"userCopyFirst", SMALL, 0444, 0555, true, 7, "[Multiple]\nancho= 7\n", UserCopy},
     {"noUserFolder", SMALL, 0444, 0555, true, 9, "", Nowhere},
-    {"unreadableFile", SMALL, 0222, 0777, true, 3, "", Nowhere},
     {"folderInItsPlace", "<folder>", 0, 0755, false, 3, "", Nowhere},
+#ifndef _WIN32
+    // Windows has no write-only file (the attribute makes one read-only, no
+    // more) nor a pipe to place here, and a folder's read-only attribute
+    // refuses no new file in it; its access lists are beyond these tests.
+    {"noFileInReadOnlyFolder", "", 0, 0555, true, 3, "", UserCopy},
+    {"unreadableFile", SMALL, 0222, 0777, true, 3, "", Nowhere},
     {"pipeInItsPlace", "<pipe>", 0, 0755, false, 3, "", Nowhere},
+#endif
     {"overOneMebibyte", OVERLONG, 0644, 0755, false, 7, "", Nowhere}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Places, SettingsPlaces, testing::ValuesIn(PLACES),
