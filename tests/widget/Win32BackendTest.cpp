@@ -184,15 +184,13 @@ TEST(Menus, ShowTextsAndChecksAndReportTheCommandChosen) {
     AttachMenu(dialog, bar);
     Answering([&](HWND w) {
         HMENU menu = GetMenu(w);
-        wchar_t text[64];
-        GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
-        EXPECT_EQ(std::wstring(text), L"R&&D");
-        GetMenuStringW(menu, 5, text, 64, MF_BYCOMMAND);
-        EXPECT_EQ(std::wstring(text), L"Ancho && alto");
-        EXPECT_EQ(GetMenuState(menu, 6, MF_BYCOMMAND) & MF_CHECKED, UINT(MF_CHECKED));
+        wchar_t title[64], item[64];
+        GetMenuStringW(menu, 0, title, 64, MF_BYPOSITION), GetMenuStringW(menu, 5, item, 64, MF_BYCOMMAND);
+        EXPECT_EQ(std::wstring(title) + L"|" + item, L"R&&D|Ancho && alto");
+        const auto checked = [&](UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; };
+        EXPECT_TRUE(checked(6));
         SetMenuItemState(bar, 6, true, 0), SetMenuItemState(bar, 5, true, MFS_CHECKED);
-        EXPECT_EQ(GetMenuState(menu, 6, MF_BYCOMMAND) & MF_CHECKED, 0u);
-        EXPECT_EQ(GetMenuState(menu, 5, MF_BYCOMMAND) & MF_CHECKED, UINT(MF_CHECKED));
+        EXPECT_TRUE(checked(5) && !checked(6));
         PostMessageW(w, WM_COMMAND, 5, 0);
     }, [&] {
         RunModal(dialog, [](Handle d, MessageId m, WParam wp, LParam) -> LResult {
