@@ -12,7 +12,7 @@ packages=(
   python3 python3-xlib python3-pyatspi at-spi2-core
   fonts-dejavu-core
   gcovr
-  g++-mingw-w64-x86-64-posix wine64 googletest
+  g++-mingw-w64-x86-64-posix wine64 googletest nsis
 )
 
 missing=()
