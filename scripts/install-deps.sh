@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick dbus-bin dbus-x11 x11-utils
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils appstream
   python3 python3-xlib python3-pyatspi at-spi2-core
   fonts-dejavu-core
   gcovr
