@@ -16,15 +16,16 @@ installer=$(echo "$WORK"/nsis/*.exe)
 export WINEPREFIX=$WORK/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 unset DISPLAY
 WINE=${WINE:-wine} WINESERVER=${WINESERVER:-wineserver}
-quiet() { "$@" </dev/null >>"$WORK/wine.log" 2>&1; }
-trap 'quiet timeout 60 "$WINESERVER" -k || true' EXIT
-quiet timeout 60 "$WINESERVER" -p || fail "wineserver -p"
-quiet timeout 240 "$WINE" wineboot || fail "wineboot: $(cat "$WORK/wine.log")"
+# quiet COMMAND...: runs it for at most 4 minutes, its output in wine.log.
+quiet() { timeout 240 "$@" </dev/null >>"$WORK/wine.log" 2>&1; }
+trap 'quiet "$WINESERVER" -k || true' EXIT
+quiet "$WINESERVER" -p || fail "wineserver -p"
+quiet "$WINE" wineboot || fail "wineboot: $(cat "$WORK/wine.log")"
 
 dir="$WINEPREFIX/drive_c/Program Files/Velmora Editor Bitmap"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora - Editor Bitmap/Velmora - Editor Bitmap.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora Editor Bitmap'
-quiet timeout 120 "$WINE" "$installer" /S || fail "the installer ended with status $?"
+quiet "$WINE" "$installer" /S || fail "the installer ended with status $?"
 for file in "$dir/velmora-bitmap.exe" "$dir/Uninstall.exe" "$shortcut"; do
   [[ -s $file ]] || fail "not installed: $file"
 done
@@ -36,7 +37,7 @@ quiet "$WINE" reg query "$key" || fail "no uninstall key $key"
 
 # The uninstaller copies itself to a temporary folder, starts that copy and
 # returns at once: wait, bounded, for the copy to have taken everything away.
-quiet timeout 60 "$WINE" "$dir/Uninstall.exe" /S || fail "the uninstaller ended with status $?"
+quiet "$WINE" "$dir/Uninstall.exe" /S || fail "the uninstaller ended with status $?"
 installed() {
   [[ -e $dir || -e ${shortcut%/*} ]] || quiet "$WINE" reg query "$key" || quiet "$WINE" reg query 'HKLM\Software\Velmora'
 }
