@@ -6,7 +6,9 @@
 #   build-windows/  the code that needs no Qt and its unit tests, cross-built
 #                   for Windows (MinGW-w64), whose tests run under Wine
 # The first tree's ctest also runs what the other two built.
-# Usage: scripts/build.sh [all|editor|windows]
+# Usage: scripts/build.sh [all|editor|windows|windows-packages]
+# windows-packages builds the Windows tree, then its portable zip and its
+# installer there (build-windows/velmora-bitmap-<version>-win64.zip and .exe).
 # EDITOR_BUILD_JOBS sets the number of parallel jobs (default: one a core).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,6 +23,13 @@ build_windows() {
 }
 if [[ "$what" == windows ]]; then
   build_windows
+  exit 0
+fi
+if [[ "$what" == windows-packages ]]; then
+  build_windows
+  # Until the Windows tree builds the program, it has nothing to package.
+  [[ -f build-windows/CPackConfig.cmake ]] || { echo "build-windows builds no program to package yet" >&2; exit 1; }
+  (cd build-windows && cpack -G ZIP && cpack -G NSIS)
   exit 0
 fi
 

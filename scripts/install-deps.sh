@@ -8,11 +8,11 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick dbus-bin dbus-x11 x11-utils
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils appstream
   python3 python3-xlib python3-pyatspi at-spi2-core
   fonts-dejavu-core
   gcovr
-  g++-mingw-w64-x86-64-posix wine64 googletest locales
+  g++-mingw-w64-x86-64-posix wine64 googletest locales nsis
 )
 
 missing=()

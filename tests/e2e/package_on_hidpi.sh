@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The editor as a person gets it from its Debian package, on a screen of twice
 # the usual density. The package built from this tree (unpacked here, never
-# installed) holds the program, a valid menu entry that starts it and its
-# icons, and depends on the libraries the program links. The unpacked program
+# installed) holds the program, a valid menu entry that starts it, its icons,
+# valid AppStream metadata and the licence, and depends on the libraries the
+# program links. The unpacked program
 # ends when its open chooser is cancelled; started again, it shows a picture
 # whose every cell is a square of 18 x 18 device pixels between black grid
 # lines 2 pixels wide, with no smoothing, before and after pans. A click on
@@ -26,6 +27,8 @@ icons=$WORK/root/usr/share/icons/hicolor
 for size in 48 256; do
   [[ $(identify -format %wx%h "$icons/${size}x$size/apps/$icon.png") == "${size}x$size" ]] || fail "no $size px icon $icon"
 done
+appstreamcli validate-tree --no-net "$WORK/root" >"$WORK/last" || fail "AppStream: $(cat "$WORK/last")"
+grep -q '^License: Expat' "$WORK/root/usr/share/doc/velmora-bitmap/copyright" || fail "no licence in the copyright file"
 
 start_editor "$WORK"
 answer "$CHOOSER" key Escape

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The Windows installer as a person runs it, under Wine in a prefix of its
+# own: made by cpack from the Windows tree (WINDOWS_TREE) and run silently, it
+# puts the program and its uninstaller in Program Files and an entry in the
+# Start menu. Program Files is not the user's to write, as on Windows (Wine
+# does not protect it, so the folder is made read-only and, for root, who
+# writes anywhere, everything runs as nobody): the installed program keeps
+# its block size in the user's own folder. The uninstaller, run silently,
+# takes everything it installed away, with its keys in the registry.
+source "$(dirname "$0")/lib.sh"
+cpack -G NSIS --config "$WINDOWS_TREE/CPackConfig.cmake" -B "$WORK/nsis" >"$WORK/cpack.log" ||
+  fail "cpack: $(cat "$WORK/cpack.log")"
+export WINEPREFIX=$WORK/prefix WINEDEBUG=-all LANG=es_ES.UTF-8 HOME=$WORK/home
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+mkdir -p "$WINEPREFIX" "$HOME" "$WORK/img" && "${HELPER[@]}" bitmap "$WORK/img/dibujo.bmp"
+chmod -R a+rwX "$WORK" # nobody makes the prefix, and reads the installer and the image
+USER_RUN=(env DBUS_SESSION_BUS_ADDRESS=disabled:)
+((EUID != 0)) || { chown -R nobody "$WORK" && USER_RUN+=(setpriv --reuid=nobody --regid=nogroup --clear-groups); }
+# as_user COMMAND...: as the user the program runs as, bounded, and never on ctest's pipe.
+as_user() { timeout 240 "${USER_RUN[@]}" "$@" </dev/null >>"$WORK/wine.log" 2>&1; }
+trap '[[ -z $EDITOR_PID ]] || kill "$EDITOR_PID" 2>/dev/null; as_user wineserver -k || true' EXIT
+as_user wineboot || fail "wineboot: $(cat "$WORK/wine.log")"
+
+dir="$WINEPREFIX/drive_c/Program Files/Velmora Editor Bitmap"
+menu_entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora - Editor Bitmap"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora Editor Bitmap'
+as_user wine "$WORK"/nsis/*.exe /S || fail "the installer failed"
+for file in "$dir/velmora-bitmap.exe" "$dir/Uninstall.exe" "$menu_entry/Velmora - Editor Bitmap.lnk"; do
+  [[ -s $file ]] || fail "not installed: $file"
+done
+as_user wine reg query "$key" || fail "no uninstall key $key"
+
+chmod a-w "$dir"
+EDITOR=$dir/velmora-bitmap.exe
+RUN_AS=("${USER_RUN[@]}" wine)
+start_editor "$WORK/img" 'Z:'"${WORK//\//\\}"'\img\dibujo.bmp'
+open_main
+menu Right Return
+answer '^Configuración$' key ctrl+a 2 Tab ctrl+a 4 Tab space
+own="$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local)/Velmora/Editor Bitmap/Configuracion.ini"
+printf '[Multiple]\r\nancho= 2\r\nalto= 4\r\n' >"$WORK/expected.ini"
+wait_until 10 "the block size 2 x 4 in the user's own folder" cmp "$own" "$WORK/expected.ini"
+close_main
+[[ ! -e $dir/Configuracion.ini ]] || fail "settings written in Program Files"
+chmod u+w "$dir"
+
+# The uninstaller copies itself to a temporary folder, starts that copy and
+# returns at once: wait, bounded, for the copy to have taken everything away.
+as_user wine "$dir/Uninstall.exe" /S || fail "the uninstaller failed"
+installed() { [[ -e $dir || -e $menu_entry ]] || as_user wine reg query "$key" || as_user wine reg query 'HKLM\Software\Velmora'; }
+wait_until 60 "the uninstaller to take everything away" eval '! installed'
