@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 struct FileReplaceResult {
@@ -13,7 +12,7 @@ struct FileReplaceResult {
     std::string reason; // the system's reason (UTF-8) when not written
 };
 
-// Gives the file at `path` exactly the given bytes. A symbolic link is
+// Gives the file named `utf8Path` exactly the given bytes. A symbolic link is
 // followed to the file it names. The bytes go to a temporary file in that
 // file's folder, which is flushed to disk and renamed over the file, keeping
 // an existing file's permissions; the name then stands for a new file, so
@@ -24,5 +23,5 @@ struct FileReplaceResult {
 // exists but may not be written is refused, as is a folder. A device or a
 // pipe is simply written on POSIX; Windows refuses it, and a link to nothing,
 // having no way to write a pipe or a port without waiting on it.
-FileReplaceResult ReplaceFileContents(const std::filesystem::path& path, const std::uint8_t* bytes,
+FileReplaceResult ReplaceFileContents(const std::string& utf8Path, const std::uint8_t* bytes,
                                       std::size_t size);

@@ -2,6 +2,8 @@
 // flushing, renaming, and the in-place fallback with its restore.
 
 #include "files/FileReplace.h"
+
+#include "files/Utf8Path.h"
 #include "files/PosixDescriptor.h"
 
 #include <cerrno>
@@ -141,9 +143,9 @@ FileReplaceResult WriteStream(const fs::path& file, const std::uint8_t* bytes, s
 
 } // namespace
 
-FileReplaceResult ReplaceFileContents(const fs::path& path, const std::uint8_t* bytes,
+FileReplaceResult ReplaceFileContents(const std::string& utf8Path, const std::uint8_t* bytes,
                                       std::size_t size) {
-    fs::path file = path;
+    fs::path file = PathFromUtf8(utf8Path);
     struct stat old {};
     bool exists = false;
     int error = 0;

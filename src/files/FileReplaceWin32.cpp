@@ -11,8 +11,6 @@
 #include <random>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr int TEMPORARY_NAME_TRIES = 100;
@@ -172,12 +170,13 @@ FileReplaceResult RewriteInPlace(const std::wstring& path, const std::uint8_t* b
 
 } // namespace
 
-FileReplaceResult ReplaceFileContents(const fs::path& path, const std::uint8_t* bytes,
+FileReplaceResult ReplaceFileContents(const std::string& utf8Path, const std::uint8_t* bytes,
                                       std::size_t size) {
+    const std::wstring name = WideFromUtf8(utf8Path);
     // Devices and pipes are not written: there is nothing to replace, and a
     // port or a pipe nobody reads would keep the write waiting.
-    if (NamesADevice(path.native())) return Failed(ERROR_NOT_SUPPORTED);
-    std::wstring file = SystemName(path.native());
+    if (NamesADevice(name)) return Failed(ERROR_NOT_SUPPORTED);
+    std::wstring file = SystemName(name);
     bool exists = false;
     if (const DWORD error = ResolveTarget(file, exists)) return Failed(error);
     if (exists) {

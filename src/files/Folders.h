@@ -15,6 +15,13 @@ std::string ExecutableFolder();
 // when there is none.
 std::string UserSettingsFolder(const std::string& organisation, const std::string& application);
 
+// The name of `name` in that folder; `name` alone when the folder is empty.
+std::string PathInFolder(const std::string& utf8Folder, const std::string& utf8Name);
+
+// Makes the folders the file's name leads through, those missing; nothing is
+// said of a failure, which the file's own writing reports.
+void MakeFoldersOf(const std::string& utf8File);
+
 enum class PathState { Nothing, WritableFile, OtherFile, WritableFolder, OtherFolder, Other };
 
 // What stands at that name, for the choice of where settings live: a file or

@@ -62,6 +62,15 @@ std::string UserSettingsFolder(const std::string& organisation, const std::strin
     return base + "/" + organisation + "/" + application;
 }
 
+std::string PathInFolder(const std::string& utf8Folder, const std::string& utf8Name) {
+    return Utf8FromPath(PathFromUtf8(utf8Folder) / PathFromUtf8(utf8Name));
+}
+
+void MakeFoldersOf(const std::string& utf8File) {
+    std::error_code ignored;
+    std::filesystem::create_directories(PathFromUtf8(utf8File).parent_path(), ignored);
+}
+
 PathState StateOfPath(const std::string& utf8Path) {
     struct stat link {};
     if (::lstat(utf8Path.c_str(), &link) != 0) {

@@ -108,6 +108,24 @@ std::string UserSettingsFolder(const std::string& organisation, const std::strin
     return Utf8FromWide(base) + "\\" + organisation + "\\" + application;
 }
 
+// Without std::filesystem, whose paths would bring the C++ library's whole
+// locale machinery into the program for conversions it never makes.
+std::string PathInFolder(const std::string& utf8Folder, const std::string& utf8Name) {
+    if (utf8Folder.empty()) return utf8Name;
+    const char last = utf8Folder.back();
+    return utf8Folder + (last == '\\' || last == '/' || last == ':' ? "" : "\\") + utf8Name;
+}
+
+void MakeFoldersOf(const std::string& utf8File) {
+    const std::wstring name = WideFromUtf8(utf8File);
+    // Each folder on the way, from the first below the drive or share; those
+    // already there refuse to be made again, which is no matter.
+    for (std::size_t end = name.find_first_of(L"\\/", 3); end != std::wstring::npos;
+         end = name.find_first_of(L"\\/", end + 1)) {
+        CreateDirectoryW(SystemName(name.substr(0, end)).c_str(), nullptr);
+    }
+}
+
 PathState StateOfPath(const std::string& utf8Path) {
     const std::wstring name = WideFromUtf8(utf8Path);
     if (NamesADevice(name)) return PathState::Other;

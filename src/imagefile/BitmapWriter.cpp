@@ -1,7 +1,6 @@
 #include "imagefile/BitmapWriter.h"
 
 #include "files/FileReplace.h"
-#include "files/Utf8Path.h"
 #include "imagefile/BitmapEncoding.h"
 #include "ui/graphics/Surfaces.h"
 
@@ -16,7 +15,7 @@ WriteResult WriteBitmapFile(const std::string& utf8FileName) {
 
     const std::vector<std::uint8_t> bytes = EncodeBitmapFile(pixels, width, height);
     const FileReplaceResult replaced =
-        ReplaceFileContents(PathFromUtf8(utf8FileName), bytes.data(), bytes.size());
+        ReplaceFileContents(utf8FileName, bytes.data(), bytes.size());
     if (replaced.written) return WriteResult{WriteOutcome::Written, {}};
     return WriteResult{WriteOutcome::Failed, replaced.reason};
 }

@@ -1,14 +1,13 @@
 #include "settings/BlockSizeSettings.h"
 
 #include "canvas/EditingState.h"
-#include "files/Utf8Path.h"
+#include "files/Folders.h"
 #include "settings/IniFile.h"
 #include "settings/ReadNumber.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsPath.h"
 
 #include <cstdlib>
-#include <filesystem>
 
 namespace {
 
@@ -37,8 +36,7 @@ void BlockSizeSettings(const std::string& action) {
         const SettingsLocation& place = SettingsLocationOfThisRun();
         if (place.file.empty()) return;
         // The user's configuration folder may not be there before the first save.
-        std::error_code ignored;
-        std::filesystem::create_directories(PathFromUtf8(place.file).parent_path(), ignored);
+        MakeFoldersOf(place.file);
         WriteIniValues(place.file, SETTINGS_SECTION,
                        {{SETTINGS_KEY_WIDTH, WrittenForm(editing.BlockWidth)},
                         {SETTINGS_KEY_HEIGHT, WrittenForm(editing.BlockHeight)}},

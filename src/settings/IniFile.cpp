@@ -2,7 +2,6 @@
 
 #include "files/FileRead.h"
 #include "files/FileReplace.h"
-#include "files/Utf8Path.h"
 #include "settings/IniBytes.h"
 #include "settings/SettingsFile.h"
 
@@ -54,7 +53,7 @@ bool WriteIniValues(const std::string& utf8Path, std::string_view section,
     // Where no temporary file can be made (a folder the user may not write),
     // the file is rewritten in place: the user's change would otherwise be
     // lost, though a stop half-way could then leave the file half-written.
-    return ReplaceFileContents(PathFromUtf8(utf8Path),
+    return ReplaceFileContents(utf8Path,
                                reinterpret_cast<const std::uint8_t*>(text.data()), text.size())
         .written;
 }

@@ -96,7 +96,7 @@ TEST_P(Replacing, GivesTheWholeContentOrKeepsTheOldAndNoTemporaryFile) {
     if (std::string(name) == "heldOpen") holder.open(PathFromUtf8(path));
     const auto start = std::chrono::steady_clock::now();
     const FileReplaceResult got =
-        ReplaceFileContents(PathFromUtf8(path), reinterpret_cast<const std::uint8_t*>("new"), 3);
+        ReplaceFileContents(path, reinterpret_cast<const std::uint8_t*>("new"), 3);
     const auto waited = std::chrono::steady_clock::now() - start;
     // It waits a little for the holder to let go, but not long.
     EXPECT_TRUE(!holder.is_open() || (waited > 150ms && waited < 5s));
