@@ -79,6 +79,20 @@ at() { echo $((CX + $1)) $((CY + $2)); }
 # (OX, OY) with those image pixels magenta.
 shows() { wait_until 10 "the canvas to show offset ($1, $2), magenta: ${*:3}" "${HELPER[@]}" shows "$CX" "$CY" "$@"; }
 
+# The Windows program under Wine: start_wine makes a scratch prefix of the
+# journey's own, as USER_RUN's user, whose server and services end with the
+# journey; as_user runs a command there, bounded, its output in wine.log.
+# Wine's processes outlive the step that starts them: none gets ctest's output.
+USER_RUN=(env)
+as_user() { timeout 240 "${USER_RUN[@]}" "$@" </dev/null >>"$WORK/wine.log" 2>&1; }
+start_wine() {
+  export WINEPREFIX=$WORK/prefix WINEDEBUG=-all LANG=es_ES.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+  trap '[[ -z $EDITOR_PID ]] || kill "$EDITOR_PID" 2>/dev/null; as_user wineserver -k || true' EXIT
+  mkdir -p "$WINEPREFIX" && as_user wineboot || fail "wineboot: $(cat "$WORK/wine.log")"
+  RUN_AS=("${USER_RUN[@]}" wine)
+}
+winpath() { local path=${1//\//\\}; echo "Z:$path"; }
+
 # save: "Archivos" > "Grabar", the proposed name accepted, then OK in the box.
 save() {
   menu Down Return

@@ -10,16 +10,12 @@
 source "$(dirname "$0")/lib.sh"
 cpack -G NSIS --config "$WINDOWS_TREE/CPackConfig.cmake" -B "$WORK/nsis" >"$WORK/cpack.log" ||
   fail "cpack: $(cat "$WORK/cpack.log")"
-export WINEPREFIX=$WORK/prefix WINEDEBUG=-all LANG=es_ES.UTF-8 HOME=$WORK/home
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
-mkdir -p "$WINEPREFIX" "$HOME" "$WORK/img" && "${HELPER[@]}" bitmap "$WORK/img/dibujo.bmp"
+export HOME=$WORK/home
+mkdir -p "$WORK/prefix" "$HOME" "$WORK/img" && "${HELPER[@]}" bitmap "$WORK/img/dibujo.bmp"
 chmod -R a+rwX "$WORK" # nobody makes the prefix, and reads the installer and the image
 USER_RUN=(env DBUS_SESSION_BUS_ADDRESS=disabled:)
 ((EUID != 0)) || { chown -R nobody "$WORK" && USER_RUN+=(setpriv --reuid=nobody --regid=nogroup --clear-groups); }
-# as_user COMMAND...: as the user the program runs as, bounded, and never on ctest's pipe.
-as_user() { timeout 240 "${USER_RUN[@]}" "$@" </dev/null >>"$WORK/wine.log" 2>&1; }
-trap '[[ -z $EDITOR_PID ]] || kill "$EDITOR_PID" 2>/dev/null; as_user wineserver -k || true' EXIT
-as_user wineboot || fail "wineboot: $(cat "$WORK/wine.log")"
+start_wine
 
 dir="$WINEPREFIX/drive_c/Program Files/Velmora Editor Bitmap"
 menu_entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora - Editor Bitmap"
@@ -32,8 +28,7 @@ as_user wine reg query "$key" || fail "no uninstall key $key"
 
 chmod a-w "$dir"
 EDITOR=$dir/velmora-bitmap.exe
-RUN_AS=("${USER_RUN[@]}" wine)
-start_editor "$WORK/img" 'Z:'"${WORK//\//\\}"'\img\dibujo.bmp'
+start_editor "$WORK/img" "$(winpath "$WORK/img/dibujo.bmp")"
 open_main
 menu Right Return
 answer '^Configuración$' key ctrl+a 2 Tab ctrl+a 4 Tab space

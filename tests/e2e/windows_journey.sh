@@ -8,14 +8,7 @@
 # draws no caption without a window manager: windows get the focus with
 # windowfocus, and a scratch prefix of the journey's own is ended at exit.
 source "$(dirname "$0")/lib.sh"
-export WINEPREFIX=$WORK/prefix WINEDEBUG=-all LANG=es_ES.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
-trap '[[ -z $EDITOR_PID ]] || kill "$EDITOR_PID" 2>/dev/null; wineserver -k </dev/null >/dev/null 2>&1 || true' EXIT
-# Wine's own processes live on after the step that starts them: none may keep
-# ctest's output open.
-wineboot </dev/null >/dev/null 2>&1 || fail "wineboot"
-RUN_AS=(wine)
-winpath() { local path=${1//\//\\}; echo "Z:$path"; }
+start_wine
 # Windows opens a pop-up reached with Right with its first item selected.
 mode() { menu Right Right Right $(yes Down | head -n "$1") Return; }
 
@@ -28,7 +21,6 @@ shows -20 -10
 xdotool key End click 4 click 4
 shows -20 -80
 xdotool key Home
-shows 0 0
 mode 1 # "Editar Transparencia "
 xdotool mousemove $(at 25 35) click 1
 shows 0 0 2,3

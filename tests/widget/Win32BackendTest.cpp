@@ -44,17 +44,12 @@ bool OnScreen(Handle dialog) {
     const std::vector<Colour> px = ReadSurfaceArea(GetControlHandle(dialog, 7), 0, 0, W, H);
     HWND c = WindowOf(GetControlHandle(dialog, 7));
     HDC dc = GetDC(c);
-    bool same = true;
-    for (int k = 0; k < W * H && same; ++k) same = GetPixel(dc, k % W, k / W) == (px[k] & 0xFFFFFF);
-    ReleaseDC(c, dc);
-    return same;
+    int k = 0;
+    while (k < W * H && GetPixel(dc, k % W, k / W) == (px[k] & 0xFFFFFF)) ++k;
+    return ReleaseDC(c, dc), k == W * H;
 }
 
-std::wstring Text(HWND w) {
-    wchar_t text[256] = {};
-    GetWindowTextW(w, text, 256);
-    return text;
-}
+std::wstring Text(HWND w) { wchar_t text[256] = {}; return GetWindowTextW(w, text, 256), text; }
 
 } // namespace
 
@@ -66,19 +61,16 @@ TEST(GraphicControl, TurnsRealInputIntoMessagesSetsThePointerAndShowsItsSurface)
         Pointer(c, 30, 40);
         ASSERT_TRUE(WaitFor([] { return !Log.empty(); }));
         Log.clear();
-        // Each step's messages are handled before the next: the system merges
-        // pointer moves still waiting.
-        const auto step = [&](auto input) {
+        // The pressed control keeps the pointer until the release, wherever it
+        // goes; the wheel's screen position comes in client coordinates. Each
+        // step is handled before the next: the system merges waiting moves.
+        const int steps[][4] = {{5, 7, MOUSEEVENTF_LEFTDOWN}, {-20, -30}, {W + 30, H + 20, MOUSEEVENTF_LEFTUP},
+                                {10, 12, MOUSEEVENTF_WHEEL, -240}};
+        for (const auto& [x, y, buttons, wheel] : steps) {
             const std::size_t before = Log.size();
-            input();
+            Pointer(c, x, y, DWORD(buttons), wheel);
             EXPECT_TRUE(WaitFor([&] { return Log.size() > before; }));
-        };
-        // The pressed control keeps the pointer until the release, wherever it goes.
-        step([&] { Pointer(c, 5, 7, MOUSEEVENTF_LEFTDOWN); });
-        step([&] { Pointer(c, -20, -30); });
-        step([&] { Pointer(c, W + 30, H + 20, MOUSEEVENTF_LEFTUP); });
-        // The wheel's screen position comes in client coordinates.
-        step([&] { Pointer(c, 10, 12, MOUSEEVENTF_WHEEL, -240); });
+        }
         for (WORD key : {VK_TAB, VK_F1, VK_DOWN}) Key(key);
         EXPECT_TRUE(WaitFor([] { return std::get<1>(Log.back()) == VK_DOWN; }));
         got = Log;
@@ -102,37 +94,27 @@ TEST(GraphicControl, TurnsRealInputIntoMessagesSetsThePointerAndShowsItsSurface)
 // once a turn; the screen then shows what a whole paint would.
 TEST(GraphicControl, ShowsAPanByScrollingWhatTheScreenShows) {
     const Handle dialog = GraphicDialog(0);
-    static HRGN painted = CreateRectRgn(0, 0, 0, 0);
-    static WNDPROC classProc;
     std::mt19937 random(7);
     Answering([&](HWND) {
         HWND c = WindowOf(GetControlHandle(dialog, 7));
-        classProc = WNDPROC(SetWindowLongPtrW(c, GWLP_WNDPROC, LONG_PTR(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) {
-            HRGN due = CreateRectRgn(0, 0, 0, 0);
-            if (m == WM_PAINT && GetUpdateRgn(w, due, FALSE) != ERROR) CombineRgn(painted, painted, due, RGN_OR);
-            DeleteObject(due);
-            return CallWindowProcW(classProc, w, m, wp, lp);
-        })));
         AttachSurface(dialog, 7, true);
         std::vector<Colour> now = ReadSurfaceArea(GetControlHandle(dialog, 7), 0, 0, W, H);
         // The surface's pixels moved by (dx, dy), new ones where it uncovers.
         const auto move = [&](int dx, int dy) {
             const std::vector<Colour> was = now;
-            for (int k = 0; k < W * H; ++k) {
-                const int x = k % W - dx, y = k / W - dy;
-                now[k] = x >= 0 && x < W && y >= 0 && y < H ? was[y * W + x] : random() & 0xFFFFFF;
-                SetSurfacePixel(k % W, k / W, now[k]);
-            }
+            for (int k = 0, x = -dx, y = -dy; k < W * H; ++k, x = k % W - dx, y = k / W - dy)
+                SetSurfacePixel(k % W, k / W, now[k] = x >= 0 && x < W && y >= 0 && y < H ? was[y * W + x] : random() & 0xFFFFFF);
             RedrawSurfaceMoved(dx, dy);
         };
-        // Once the turn is over the screen shows the surface, and what was
-        // painted is the two rectangles.
+        // Once the turn is over the two rectangles are due to be painted, and
+        // then the screen shows the surface.
         const auto expectPaint = [&](RECT a, RECT b, const char* what) {
-            EXPECT_TRUE(WaitFor([&] { return EndPanTurns(), OnScreen(dialog) && !GetUpdateRect(c, nullptr, FALSE); })) << what;
-            HRGN expected = CreateRectRgnIndirect(&a), second = CreateRectRgnIndirect(&b);
-            CombineRgn(expected, expected, second, RGN_OR);
-            EXPECT_TRUE(EqualRgn(painted, expected)) << what;
-            DeleteObject(expected), DeleteObject(second), SetRectRgn(painted, 0, 0, 0, 0);
+            EndPanTurns();
+            HRGN due = CreateRectRgn(0, 0, 0, 0), expected = CreateRectRgnIndirect(&a), second = CreateRectRgnIndirect(&b);
+            GetUpdateRgn(c, due, FALSE), CombineRgn(expected, expected, second, RGN_OR);
+            EXPECT_TRUE(EqualRgn(due, expected)) << what;
+            EXPECT_TRUE(WaitFor([&] { return OnScreen(dialog) && !GetUpdateRect(c, nullptr, FALSE); })) << what;
+            DeleteObject(due), DeleteObject(expected), DeleteObject(second);
         };
         RedrawSurface();
         expectPaint({0, 0, W, H}, {}, "the first paint");
@@ -155,14 +137,11 @@ TEST(ModalRun, InitialisesThenShowsAndEndsNestedRunsInOrder) {
     };
     Answering([&](HWND w) {
         if (Text(w) == L"dueño") {
-            ownerWindow = w;
-            seen.emplace_back(owner, 0); // shown
-            RunModal(inner, handler, nullptr);
-            seen.emplace_back(inner, 0); // returned
+            ownerWindow = w, seen.emplace_back(owner, 0); // shown
+            RunModal(inner, handler, nullptr), seen.emplace_back(inner, 0); // returned
         } else {
             EXPECT_FALSE(IsWindowEnabled(ownerWindow));
-            PostMessageW(ownerWindow, WM_CLOSE, 0, 0);
-            PostMessageW(w, WM_CLOSE, 0, 0);
+            PostMessageW(ownerWindow, WM_CLOSE, 0, 0), PostMessageW(w, WM_CLOSE, 0, 0);
         }
     }, [&] { RunModal(owner, handler, nullptr); });
     const decltype(seen) expected{{owner, WM_INITDIALOG}, {owner, WM_SIZE}, {owner, 0},
@@ -205,24 +184,18 @@ TEST(Menus, ShowTextsAndChecksAndReportTheCommandChosen) {
 // one without asking, and neither changes the working folder.
 TEST(Choosers, OpenWantsAnExistingFileAndSaveDoesNotAskToOverwrite) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "choosers";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "a.bmp") << "x";
+    std::filesystem::create_directories(folder), std::ofstream(folder / "a.bmp") << "x";
     const std::filesystem::path before = std::filesystem::current_path();
     FileChooserRequest request{"Elegir", folder.string(), "Imagenes", "*.bmp", "no-existe.bmp", "bmp"};
     static HWND chooser;
     static int boxes;
-    chooser = nullptr, boxes = 0;
     const auto answer = [&](HWND w) {
-        if (Text(w) != L"Elegir" || chooser) { // the chooser's own box
-            ++boxes, PostMessageW(w, WM_COMMAND, IDOK, 0), PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
-            return;
-        }
-        chooser = w;
-        wchar_t filter[64] = {};
-        GetDlgItemTextW(w, 0x470, filter, 64); // the file type box
-        EXPECT_EQ(std::wstring(filter), L"Imagenes (*.bmp)");
+        if (chooser) // the chooser's own box: OK, and the chooser cancelled
+            return (void)(++boxes, PostMessageW(w, WM_COMMAND, IDOK, 0), PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0));
+        EXPECT_EQ(Text(chooser = w) + L"|" + Text(GetDlgItem(w, 0x470)), L"Elegir|Imagenes (*.bmp)"); // and its type box
         PostMessageW(w, WM_COMMAND, IDOK, 0);
     };
+    chooser = nullptr, boxes = 0;
     Answering(answer, [&] { EXPECT_EQ(ChooseFile(ChooserKind::Open, request), std::nullopt); });
     EXPECT_EQ(boxes, 1);
     chooser = nullptr, boxes = 0, request.proposedFileName = "a.bmp";

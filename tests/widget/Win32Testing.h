@@ -8,29 +8,22 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
-#include <vector>
+#include <map>
 
-// Runs `call` and hands `answer` each top-level window of this thread as soon
-// as it is shown, once; windows still open five seconds after they were shown
-// are closed as a failure, so no test hangs.
+// Runs `call` and hands `answer` each top-level window of this thread once, as
+// soon as it is shown; one still shown five seconds later is closed as a
+// failure, so no test hangs.
 inline void Answering(const std::function<void(HWND)>& answer, const std::function<void()>& call) {
-    static std::vector<std::pair<HWND, DWORD>> shown;
+    static std::map<HWND, DWORD> shown; // and when
     static const std::function<void(HWND)>* current;
-    shown.clear();
-    current = &answer;
+    shown.clear(), current = &answer;
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD now) {
         EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM now) -> BOOL {
-            const auto seen = std::find_if(shown.begin(), shown.end(), [w](auto& s) { return s.first == w; });
-            if (IsWindowVisible(w) && seen == shown.end()) {
-                shown.emplace_back(w, DWORD(now));
-                (*current)(w);
-            } else if (seen != shown.end() && IsWindowVisible(w) && DWORD(now) - seen->second > 5000) {
-                seen->second = DWORD(now);
-                ADD_FAILURE() << "a window was left open";
-                PostMessageW(w, WM_CLOSE, 0, 0);
-            }
+            if (!IsWindowVisible(w)) return TRUE;
+            if (!shown.count(w)) return shown[w] = DWORD(now), (*current)(w), TRUE;
+            if (DWORD(now) - shown[w] > 5000)
+                ADD_FAILURE() << "a window was left open", shown[w] = DWORD(now), PostMessageW(w, WM_CLOSE, 0, 0);
             return TRUE;
         }, LPARAM(now));
     });
@@ -38,37 +31,31 @@ inline void Answering(const std::function<void(HWND)>& answer, const std::functi
     KillTimer(nullptr, timer);
 }
 
-// Handles messages until `done` holds, for at most `ms` milliseconds.
-inline bool WaitFor(const std::function<bool()>& done, DWORD ms = 3000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms) return false;
-        MSG m;
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) TranslateMessage(&m), DispatchMessageW(&m);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+// Handles messages until `done` holds, for at most three seconds.
+inline bool WaitFor(const std::function<bool()>& done) {
+    for (const DWORD start = GetTickCount(); !done(); MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT)) {
+        if (GetTickCount() - start > 3000) return false;
+        for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) TranslateMessage(&m), DispatchMessageW(&m);
     }
     return true;
 }
 
 inline HWND WindowOf(Handle control) { return static_cast<HWND>(FindControl(control)->widget); }
 
-// The pointer to that point of a window's client area, with these buttons
-// pressed or released (MOUSEEVENTF_*).
+// The pointer to that point of a window's client area, then these buttons
+// (MOUSEEVENTF_*) and wheel notches.
 inline void Pointer(HWND window, int x, int y, DWORD buttons = 0, int wheel = 0) {
     POINT p{x, y};
-    ClientToScreen(window, &p);
-    SetCursorPos(p.x, p.y);
+    ClientToScreen(window, &p), SetCursorPos(p.x, p.y);
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | buttons;
-    input.mi.mouseData = DWORD(wheel);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | buttons, input.mi.mouseData = DWORD(wheel);
     SendInput(1, &input, sizeof input);
 }
 
 inline void Key(WORD key) {
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    input[0].ki.wVk = input[1].ki.wVk = key, input[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, input, sizeof input[0]);
 }
