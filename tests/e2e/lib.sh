@@ -73,8 +73,9 @@ close_main() { "${HELPER[@]}" close "$MAIN_ID" && expect_end; }
 menu() { xdotool windowfocus --sync "$MAIN_ID" mousemove $((WX + 20)) $((WY + 8)) click 1 key "$@"; }
 # mode N: the Nth item of "Raton" > "Izquierda" (from 0, "Mover papel").
 mode() { menu Right Right Down Right $(yes Down | head -n "$1") Return; }
-# at X Y: the screen position of canvas point (X, Y).
-at() { echo $((CX + $1)) $((CY + $2)); }
+# at X Y: the screen position of canvas point (X, Y), on a screen where each
+# canvas pixel is SCALE x SCALE device pixels.
+at() { echo $((CX + $1 * ${SCALE:-1})) $((CY + $2 * ${SCALE:-1})); }
 # shows OX OY [I,J...]: the canvas comes to show the paper at view offset
 # (OX, OY) with those image pixels magenta.
 shows() { wait_until 10 "the canvas to show offset ($1, $2), magenta: ${*:3}" "${HELPER[@]}" shows "$CX" "$CY" "$@"; }

@@ -21,9 +21,7 @@ dir="$WINEPREFIX/drive_c/Program Files/Velmora Editor Bitmap"
 menu_entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora - Editor Bitmap"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora Editor Bitmap'
 as_user wine "$WORK"/nsis/*.exe /S || fail "the installer failed"
-for file in "$dir/velmora-bitmap.exe" "$dir/Uninstall.exe" "$menu_entry/Velmora - Editor Bitmap.lnk"; do
-  [[ -s $file ]] || fail "not installed: $file"
-done
+[[ -s $dir/velmora-bitmap.exe && -s $dir/Uninstall.exe && -s $menu_entry/Velmora\ -\ Editor\ Bitmap.lnk ]] || fail "not installed"
 as_user wine reg query "$key" || fail "no uninstall key $key"
 
 chmod a-w "$dir"

@@ -4,11 +4,14 @@
 # takes a Z: path, the main window shows the picture and pans with keys and
 # the wheel, a pixel is made transparent from "Raton", "Grabar" saves under
 # the proposed name, "Configurador" keeps 2 x 4 in the Configuracion.ini
-# beside the .exe, and a bitmap 501 pixels wide is refused with a box. Wine
+# beside the .exe, and a bitmap 501 pixels wide is refused with a box; all on
+# a display scaled by 200 %, where each canvas pixel is 2 x 2 device pixels,
+# never smoothed, and a click lands in the pixel it is in. Wine
 # draws no caption without a window manager: windows get the focus with
 # windowfocus, and a scratch prefix of the journey's own is ended at exit.
 source "$(dirname "$0")/lib.sh"
 start_wine
+as_user wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f && export SCALE=2 QT_SCALE_FACTOR=2
 # Windows opens a pop-up reached with Right with its first item selected.
 mode() { menu Right Right Right $(yes Down | head -n "$1") Return; }
 
