@@ -15,7 +15,12 @@ int UiScale() { return scale; }
 void StartUiServices(const char*) {
     if (started) return;
     started = true;
-    SetUiScale(int(GetDpiForSystem() / USER_DEFAULT_SCREEN_DPI));
+    // The screen's pixels per inch as this program, aware of the scale, sees
+    // them; asked of the screen rather than of GetDpiForSystem, which
+    // Windows before 10 lacks.
+    HDC screen = GetDC(nullptr);
+    SetUiScale(screen ? GetDeviceCaps(screen, LOGPIXELSX) / USER_DEFAULT_SCREEN_DPI : 1);
+    if (screen) ReleaseDC(nullptr, screen);
     RegisterDialogClass();
     RegisterGraphicClass();
     InstallUiBackend(&backend);
