@@ -1,7 +1,5 @@
 #include "ui/win32/WideText.h"
 
-#include "ui/win32/WindowsApi.h"
-
 std::wstring WideOf(const std::string& text) {
     if (text.empty()) return {};
     const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
@@ -18,4 +16,15 @@ std::string Utf8Of(const wchar_t* text, int length) {
     std::string utf8(std::size_t(size > 0 ? size : 0), '\0');
     if (size > 0) WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(), size, nullptr, nullptr);
     return utf8;
+}
+
+std::string TextOfWindow(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    return Utf8Of(text.data(), copied);
+}
+
+void GiveWindowText(HWND window, const std::string& text) {
+    SetWindowTextW(window, WideOf(text).c_str());
 }

@@ -62,15 +62,10 @@ void* Win32Backend::CreateControl(Handle control, std::int32_t kind, const std::
     return window;
 }
 
-std::string Win32Backend::ControlText(void* control) {
-    const int length = GetWindowTextLengthW(Control(control));
-    std::wstring text(std::size_t(length) + 1, L'\0');
-    const int copied = GetWindowTextW(Control(control), text.data(), length + 1);
-    return Utf8Of(text.data(), copied);
-}
+std::string Win32Backend::ControlText(void* control) { return TextOfWindow(Control(control)); }
 
 void Win32Backend::SetControlText(void* control, const std::string& text) {
-    SetWindowTextW(Control(control), WideOf(text).c_str());
+    GiveWindowText(Control(control), text);
 }
 
 void Win32Backend::SetControlFont(void* control, void* font) {

@@ -171,15 +171,10 @@ void Win32Backend::EnableDialogWindow(void* window, bool enabled) {
 
 void Win32Backend::ActivateDialogWindow(void* window) { SetForegroundWindow(Window(window)); }
 
-std::string Win32Backend::DialogTitle(void* window) {
-    const int length = GetWindowTextLengthW(Window(window));
-    std::wstring title(std::size_t(length) + 1, L'\0');
-    const int copied = GetWindowTextW(Window(window), title.data(), length + 1);
-    return Utf8Of(title.data(), copied);
-}
+std::string Win32Backend::DialogTitle(void* window) { return TextOfWindow(Window(window)); }
 
 void Win32Backend::SetDialogTitle(void* window, const std::string& title) {
-    SetWindowTextW(Window(window), WideOf(title).c_str());
+    GiveWindowText(Window(window), title);
 }
 
 BackendRect Win32Backend::DialogClientSize(void* dialogWindow) {
