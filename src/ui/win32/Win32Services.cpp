@@ -35,13 +35,10 @@ void Win32Backend::RunLocalLoop(void** running) {
     while (!run.quit) {
         MSG message;
         while (!run.quit && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            // The program ends by its own runs' ends; a quit message would
-            // also end any loop further out, so it is put back for that one.
-            if (message.message == WM_QUIT) {
-                PostQuitMessage(int(message.wParam));
-                break;
-            }
-            Dispatch(message);
+            // The program ends by its own runs' ends, and posts no quit
+            // message; one from elsewhere is dropped rather than put back,
+            // which would have this loop take it again and again.
+            if (message.message != WM_QUIT) Dispatch(message);
         }
         if (run.quit) break;
         // The input of this turn is handled: show its pans, then wait for more
