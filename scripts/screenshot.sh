@@ -10,16 +10,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 if [[ -z ${SCREENSHOT_DOCS:-} ]]; then
   scripts/install-deps.sh
+  export EDITOR=$PWD/build/src/app/velmora-bitmap
   if [[ ${1:-} == windows ]]; then
     scripts/build.sh windows
-    export SCREENSHOT_WINDOWS=$PWD/build-windows/src/app/velmora-bitmap.exe
+    export SCREENSHOT_WINDOWS=$PWD/build-windows/src/app/velmora-bitmap.exe EDITOR=$PWD/build-windows/src/app/velmora-bitmap.exe
   else
     scripts/build.sh editor
   fi
   # On a screen of 1280 x 1024 the dialog, placed near the screen's corner,
   # opens over the centred main window.
-  export SCREENSHOT_DOCS=$PWD/docs EDITOR=$PWD/build/src/app/velmora-bitmap WORK=$PWD/build/screenshot \
-    XVFB_SCREEN=1280x1024x24
+  export SCREENSHOT_DOCS=$PWD/docs WORK=$PWD/build/screenshot XVFB_SCREEN=1280x1024x24
   exec tests/e2e/run-under-xvfb.sh "$PWD/scripts/screenshot.sh"
 fi
 source tests/e2e/lib.sh
@@ -33,10 +33,7 @@ sprite_shown() { import -window "$MAIN_ID" -crop 400x400+0+0 ppm:- | convert ppm
 drawn() { [[ $(import -window "$1" -format %k info:) -gt 2 ]]; }
 
 if [[ -n ${SCREENSHOT_WINDOWS:-} ]]; then
-  export WINEPREFIX=$WORK/prefix WINEDEBUG=-all LANG=es_ES.UTF-8
-  export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
-  trap 'wineserver -k </dev/null >/dev/null 2>&1 || true' EXIT
-  wineboot </dev/null >/dev/null 2>&1
+  start_wine
   (cd samples && exec wine explorer /desktop=velmora,1280x1024 "$SCREENSHOT_WINDOWS") </dev/null >/dev/null 2>&1 &
   desktop=$(window '^velmora - Wine desktop$')
   # The chooser's caption, at the desktop's top-left corner, is neither black

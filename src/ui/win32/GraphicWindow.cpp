@@ -26,10 +26,7 @@ GraphicState* StateOf(HWND window) {
     return reinterpret_cast<GraphicState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-bool IsGraphicWindow(HWND window) {
-    wchar_t name[32] = {};
-    return window && GetClassNameW(window, name, 32) > 0 && lstrcmpW(name, GRAPHIC_CLASS) == 0;
-}
+bool IsGraphicWindow(HWND window) { return IsOfClass(window, GRAPHIC_CLASS); }
 
 // Controls whose moves of this turn wait for its end; by handle, as a
 // control may be destroyed before then.

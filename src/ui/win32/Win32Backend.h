@@ -1,17 +1,11 @@
 #pragma once
 // The window services over the Windows API: each opaque pointer the core
-// keeps is an HWND (a dialog window or a control), an HMENU, a menu item of
-// MenuItem below, an HFONT or a LocalRun. Internal to src/ui/win32.
+// keeps is an HWND (a dialog window or a control), an HMENU, a menu item (its
+// menu and position), an HFONT or a local run. Internal to src/ui/win32.
 
 #include "ui/Backend.h"
 
 #include "ui/win32/WindowsApi.h"
-
-// A menu item as Windows names it: its menu and its position there.
-struct MenuItem {
-    HMENU menu = nullptr;
-    UINT position = 0;
-};
 
 class Win32Backend final : public UiBackend {
   public:
@@ -68,4 +62,5 @@ bool RegisterDialogClass();
 bool RegisterGraphicClass();
 extern const wchar_t* const DIALOG_CLASS;
 extern const wchar_t* const GRAPHIC_CLASS;
-bool IsDialogWindow(HWND window);
+// Whether the window is of that class of ours.
+bool IsOfClass(HWND window, const wchar_t* windowClass);

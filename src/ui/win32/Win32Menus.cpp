@@ -11,6 +11,12 @@
 
 namespace {
 
+// A menu item as Windows names it: its menu and its position there.
+struct MenuItem {
+    HMENU menu = nullptr;
+    UINT position = 0;
+};
+
 HMENU Menu(void* menu) { return static_cast<HMENU>(menu); }
 
 // Items live as long as the process, as the menus do.

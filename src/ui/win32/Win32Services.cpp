@@ -22,7 +22,7 @@ void Dispatch(MSG& message) {
     // Tab and the arrows move between a dialog's controls, as in any dialog;
     // a graphic control asks for every key, and gets it.
     HWND top = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (top && IsDialogWindow(top) && IsDialogMessageW(top, &message)) return;
+    if (top && IsOfClass(top, DIALOG_CLASS) && IsDialogMessageW(top, &message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

@@ -111,9 +111,9 @@ bool RegisterDialogClass() {
     return RegisterClassExW(&windowClass) != 0;
 }
 
-bool IsDialogWindow(HWND window) {
+bool IsOfClass(HWND window, const wchar_t* windowClass) {
     wchar_t name[32] = {};
-    return GetClassNameW(window, name, 32) > 0 && lstrcmpW(name, DIALOG_CLASS) == 0;
+    return window && GetClassNameW(window, name, 32) > 0 && lstrcmpW(name, windowClass) == 0;
 }
 
 void* Win32Backend::CreateDialogWindow(Handle dialog, const std::string& title,
